@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Rampix needs to build ("build") or to build and test ("test").
+# Only missing packages are installed; nothing is downloaded outside apt.
+set -euo pipefail
+
+build_pkgs=(cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libegl-dev
+            libgl1-mesa-dri libsdl2-dev libfreetype-dev fonts-dejavu-core)
+test_pkgs=(libgtest-dev xvfb xauth libx11-dev libxtst-dev x11-xserver-utils clang libclang-rt-dev
+           desktop-file-utils groff-base man-db dpkg-dev file)
+
+want=("${build_pkgs[@]}")
+[ "${1:-build}" = test ] && want+=("${test_pkgs[@]}")
+
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

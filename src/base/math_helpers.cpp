@@ -1,0 +1,20 @@
+#include "base/math_helpers.h"
+
+#include <cmath>
+
+float linearInterpolate(float a, float b, float t) { return (1.0f - t) * a + b * t; }
+
+float cosineInterpolate(float a, float b, float t) {
+    const float f = static_cast<float>((1.0 - std::cos(static_cast<double>(t) * kPi)) * 0.5);
+    return (1.0f - f) * a + b * f;
+}
+
+void clampLength(float& x, float& y, float& z, float maxLength) {
+    const float length = std::sqrt(x * x + y * y + z * z);
+    if (length > maxLength) {
+        const float scale = maxLength / length;
+        x *= scale;
+        y *= scale;
+        z *= scale;
+    }
+}

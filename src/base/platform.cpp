@@ -1,0 +1,12 @@
+#include "base/platform.h"
+
+namespace {
+int noTime() { return 0; }
+void noWarp(int, int) {}
+void noCursor(CursorShape) {}
+int noModifiers() { return 0; }
+void noAction() {}
+void noReshape(int, int) {}
+}  // namespace
+
+Platform platform = {noTime, noWarp, noCursor, noModifiers, noAction, noReshape, noAction, noAction};
