@@ -1,0 +1,50 @@
+// The keyboard input of the current frame: the last key and special key (one frame each), the
+// modifiers of the last key event and the movement keys held down.
+#pragma once
+
+enum MoveKeyBits {
+    kMoveLeft = 1,
+    kMoveRight = 2,
+    kMoveForward = 4,
+    kMoveBack = 8,
+    kMoveUp = 16,
+    kMoveDown = 32,
+};
+
+// GLUT's special key codes, as the program uses them.
+enum SpecialKeyCode {
+    kKeyF1 = 1,
+    kKeyF2 = 2,
+    kKeyF12 = 12,
+    kKeyLeft = 100,
+    kKeyUp = 101,
+    kKeyRight = 102,
+    kKeyDown = 103,
+    kKeyPageUp = 104,
+    kKeyPageDown = 105,
+    kKeyHome = 106,
+    kKeyEnd = 107,
+    kKeyInsert = 108,
+};
+
+class KeyboardState {
+public:
+    virtual ~KeyboardState() = default;
+
+    void recordKey(int code);
+    void recordSpecialKey(int code);
+    void releaseSpecialKey(int code);
+    // The function keys, arrows, Page Up/Down, Home, End and Insert; the window system also reports
+    // modifier keys and a few others as special keys, which the program ignores.
+    static bool isCommandSpecialKey(int code);
+
+    int key = 0;
+    int specialKey = 0;
+    int altDown = 0;
+    int ctrlDown = 0;
+    int shiftDown = 0;
+    int moveKeys = 0;
+
+private:
+    void recordModifiers();
+};

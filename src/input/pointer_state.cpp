@@ -1,0 +1,60 @@
+#include "input/pointer_state.h"
+
+#include "base/platform.h"
+#include "settings/prefs.h"
+
+void PointerState::trackPointer(int px, int py, const PrefsRecord& prefs, int windowHeight) {
+    if (prefs.cameraMode == 0 || prefs.cameraMode == 2) {
+        x = px;
+        y = windowHeight - py - 1;
+    } else if (prefs.cameraMode == 1) {
+        x = px - warpX;
+        y = py - warpY;
+    }
+    moved = 1;
+}
+
+int* PointerState::buttonField(int button) {
+    switch (button) {
+        case kLeftButton: return &leftButton;
+        case kMiddleButton: return &middleButton;
+        case kRightButton: return &rightButton;
+        default: return nullptr;
+    }
+}
+
+int PointerState::recordButton(int button, int event) {
+    int* state = buttonField(button);
+    if (!state) return 0;
+    if (event == kButtonDownEvent && *state == kButtonUp) {
+        *state = kButtonPressed;
+        releasePending_[button] = 0;
+        return 1;
+    }
+    if (event == kButtonUpEvent) {
+        if (*state == kButtonHeld) *state = kButtonReleased;
+        else if (*state == kButtonPressed) releasePending_[button] = 1;
+    }
+    return 0;
+}
+
+void PointerState::ageButtons() {
+    for (int button = kLeftButton; button <= kRightButton; ++button) {
+        int& state = *buttonField(button);
+        if (state == kButtonPressed) state = releasePending_[button] ? kButtonReleased : kButtonHeld;
+        else if (state == kButtonReleased) state = kButtonUp;
+        releasePending_[button] = 0;
+    }
+}
+
+void PointerState::updateCursor(const PrefsRecord& prefs, int menuActive) {
+    if (!menuActive && (prefs.fullScreen || prefs.cameraMode)) {
+        platform.setCursor(CursorShape::None);
+        platform.warpPointer(warpX, warpY);
+        // The pointer now sits on the warp point; a stale position from another camera mode must
+        // not turn the Manual view.
+        if (prefs.cameraMode == 1) x = y = 0;
+    } else {
+        platform.setCursor(CursorShape::Arrow);
+    }
+}

@@ -1,0 +1,26 @@
+// A scripted window system for unit tests: a clock set by hand, and logs of what the program asked.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "base/platform.h"
+
+struct FakePlatform {
+    int elapsedMs = 0;
+    int modifiers = 0;
+    std::vector<std::pair<int, int>> warps;
+    std::vector<CursorShape> cursors;
+    std::vector<std::pair<int, int>> reshapes;
+    int fullScreenCalls = 0;
+    int redisplays = 0;
+    int swaps = 0;
+
+    // Installs this fake as the active platform and clears its logs; the previous one comes back
+    // when the fake is destroyed.
+    FakePlatform();
+    ~FakePlatform();
+
+private:
+    Platform previous_;
+};
