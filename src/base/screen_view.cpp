@@ -1,4 +1,4 @@
-#include "app/screen_view.h"
+#include "base/screen_view.h"
 
 #include <GL/gl.h>
 
