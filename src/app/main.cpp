@@ -1,1 +1,35 @@
-int main() { return 0; }
+// Rampix: a virtual skatepark on a heightmap. Entry point: opens the window, sets the fixed
+// graphics state and hands over to GLUT; the splash runs until the first key or click.
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "base/driver_pin.h"
+#include "base/platform.h"
+#include "input/input_callbacks.h"
+
+int main(int argc, char** argv) {
+    pinGraphicsDriver();
+    glutInit(&argc, argv);
+    installGlutPlatform();
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(Screen.width, Screen.height);
+    // Without a window manager nothing places the window: put it at the origin so pointer
+    // coordinates match the screen.
+    glutInitWindowPosition(0, 0);
+    glutCreateWindow("Rampix");
+    glutFullScreen();
+    glutKeyboardFunc(onSplashKey);
+    glutMouseFunc(onSplashMouse);
+    glutSpecialFunc(onSplashSpecialKey);
+    glutDisplayFunc(firstDisplay);
+    glutReshapeFunc(reshapeWindow);
+    glutIdleFunc(requestRedisplay);
+    initGraphicsState();
+    std::printf("Ready...\n\n");
+    std::fflush(stdout);
+    glutMainLoop();
+    return 0;
+}

@@ -6,7 +6,10 @@
 
 #include <cstdio>
 
+#include "base/driver_pin.h"
+
 GlContext::GlContext(int width, int height) : width_(width), height_(height) {
+    pinGraphicsDriver();
     auto getPlatformDisplay =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     EGLDisplay display = getPlatformDisplay

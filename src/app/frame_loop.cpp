@@ -1,0 +1,79 @@
+#include "app/frame_loop.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "base/random.h"
+
+namespace {
+void runScreenClearRequest() {
+    if (Screen.clearPasses == 1 || Screen.clearPasses == 2) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(Screen.clearColour[0], Screen.clearColour[1], Screen.clearColour[2], 1.0f);
+        ++Screen.clearPasses;
+    }
+    if (Screen.clearPasses == 3) Screen.clearPasses = 0;
+}
+
+void useWholeWindow() {
+    Screen.setLetterbox(0);
+    Screen.applyViewport();
+    Screen.setOverlayProjection();
+}
+
+void runFadesAndExit() {
+    if (Clock.now < 2.0f) {
+        Screen.fade(1.0f - Clock.now / 2.0f);
+    } else if (exitStartTime != 0.0f) {
+        menuActive = 0;
+        Screen.setClearColour(0.0f, 0.0f, 0.0f);
+        Screen.fade((Clock.now - exitStartTime) / 1.0f);
+        if (Clock.now - exitStartTime > 1.0f) {
+            shutdown();
+            printProgress("Fin\n\n");
+            std::exit(0);
+        }
+    }
+}
+}  // namespace
+
+int runFrame() {
+    glFogfv(GL_FOG_COLOR, fogColour);
+    Clock.tick();
+    if (randomRange(1.0) < 0.01) seedRandom(static_cast<unsigned>(Clock.rawMs));
+    if (!paused) {
+        angleWander.advance(Clock.dt, Prefs.rotateSpeed);
+        positionWander.advance(Clock.dt, Prefs.moveSpeed);
+    }
+    textWaves.advance(Clock.dt, Prefs.mainSpeed);
+
+    if (menuActive && Prefs.letterbox != 0) {
+        useWholeWindow();
+        Screen.setLetterbox(Prefs.letterbox);
+        Screen.drawLetterboxBars();
+    }
+    runScreenClearRequest();
+    Screen.setLetterbox(Prefs.letterbox);
+    Screen.applyViewport();
+    Screen.setOverlayProjection();
+    if (Prefs.screenClear == 0 && Prefs.fadeEffect < 1.0f) Screen.fade(Prefs.fadeEffect * Clock.dt * 40.0f);
+    Screen.clearScreen(Prefs);
+    if (Prefs.depthCueFog) {
+        glFogf(GL_FOG_START, Prefs.cameraZ + Prefs.fogStart);
+        glFogf(GL_FOG_END, Prefs.cameraZ + Prefs.fogEnd);
+    }
+    applyPolygonMode(Prefs);
+
+    useWholeWindow();
+    runFadesAndExit();
+
+    Keyboard.key = 0;
+    Keyboard.specialKey = 0;
+    Pointer.ageButtons();
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The program's global objects, in construction order (destroyed in the reverse order at exit).
+#include "app/globals.h"
+
+PrefsRecord Prefs;
+FrameClock Clock;
+PointerState Pointer;
+KeyboardState Keyboard;
+WaveGenerator angleWander;
+WaveGenerator positionWander;
+WaveGenerator lightWander;
+WaveGenerator textWaves;
+ScreenView Screen;
+SceneObject3D sunSprite;
+
+int paused = 0;
+int menuActive = 0;
+int helpVisible = 0;
+int infoVisible = 0;
+float exitStartTime = 0.0f;

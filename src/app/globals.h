@@ -1,0 +1,29 @@
+// Every long-lived object of the program. They are defined in one file, in construction order,
+// and only set defaults when constructed; start-up wires them to one another.
+#pragma once
+
+#include "base/frame_clock.h"
+#include "base/screen_view.h"
+#include "input/keyboard_state.h"
+#include "input/pointer_state.h"
+#include "motion/wave_generator.h"
+#include "scene/scene_object.h"
+#include "settings/prefs.h"
+
+extern PrefsRecord Prefs;
+extern FrameClock Clock;
+extern PointerState Pointer;
+extern KeyboardState Keyboard;
+extern WaveGenerator angleWander;
+extern WaveGenerator positionWander;
+extern WaveGenerator lightWander;
+extern WaveGenerator textWaves;
+extern ScreenView Screen;
+extern SceneObject3D sunSprite;
+
+// Flags shared by input, dialogs and the frame.
+extern int paused;
+extern int menuActive;
+extern int helpVisible;
+extern int infoVisible;
+extern float exitStartTime;  // game time at which the exit fade began; 0 = not exiting

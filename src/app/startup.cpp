@@ -1,0 +1,102 @@
+#include "app/startup.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+#include "app/frame_loop.h"
+#include "app/globals.h"
+#include "base/platform.h"
+#include "base/random.h"
+#include "input/input_callbacks.h"
+
+namespace {
+int prefsLoadedOnce = 0;
+}
+
+void printProgress(const char* line) {
+    std::fputs(line, stdout);
+    std::fflush(stdout);
+}
+
+void initGraphicsState() {
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50.0f);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glDisable(GL_DITHER);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_START, 0.1f);
+    glFogf(GL_FOG_END, 2.0f);
+    glHint(GL_FOG_HINT, GL_NICEST);
+    Screen.nearPlane = 0.01f;
+    Screen.farPlane = 9.0f;
+    platform.setCursor(CursorShape::None);
+}
+
+void firstDisplay() {
+    if (Keyboard.key == 0 && Pointer.leftButton == 0) {
+        Clock.tick();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        platform.swapBuffers();
+        return;
+    }
+    seedRandom(static_cast<unsigned>(Clock.rawMs));
+    initOnce();
+    initVars();
+    glutKeyboardFunc(onKey);
+    glutSpecialFunc(onSpecialKey);
+    glutSpecialUpFunc(onSpecialKeyUp);
+    glutMouseFunc(onMouseButton);
+    glutPassiveMotionFunc(onPointerMotion);
+    glutMotionFunc(onPointerMotion);
+    Keyboard.key = 0;
+    Pointer.leftButton = 0;
+    Clock.restart();
+    glutDisplayFunc(displayFrame);
+}
+
+void displayFrame() {
+    runFrame();
+    platform.swapBuffers();
+}
+
+void reshapeWindow(int width, int height) {
+    Screen.width = width;
+    Screen.height = height;
+    glViewport(0, 0, width, height);
+}
+
+void requestRedisplay() { platform.postRedisplay(); }
+
+void initOnce() {
+    printProgress("Init Once...\n");
+    angleWander.reset(4);
+    positionWander.reset(10);
+    lightWander.reset(4);
+    lightWander.held[1] = 1;
+    textWaves.reset(8);
+    printProgress("Particle Init...\n");
+}
+
+void initVars() {
+    printProgress("Init Vars...\n");
+    seedRandom(static_cast<unsigned>(Clock.rawMs));
+    Prefs.setDefaults();
+    Prefs.imageIndex = static_cast<int>(randomRange(2.0)) * 11;
+    menuActive = 0;
+    paused = 0;
+    exitStartTime = 0.0f;
+    if (prefsLoadedOnce == 0) {
+        printProgress(Prefs.loadPrefs("Rampix") == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
+    }
+    Prefs.cameraMode = 1;
+    Pointer.updateCursor(Prefs, menuActive);
+    prefsLoadedOnce = 1;
+}
+
+void shutdown() { printProgress("\nShutting down...\n"); }
