@@ -71,7 +71,9 @@ void reshapeWindow(int width, int height) {
     glViewport(0, 0, width, height);
 }
 
-void requestRedisplay() { platform.postRedisplay(); }
+void requestRedisplay() {
+    platform.postRedisplay();
+}
 
 void initOnce() {
     printProgress("Init Once...\n");
@@ -99,4 +101,6 @@ void initVars() {
     prefsLoadedOnce = 1;
 }
 
-void shutdown() { printProgress("\nShutting down...\n"); }
+void shutdown() {
+    printProgress("\nShutting down...\n");
+}

@@ -2,7 +2,7 @@
 #pragma once
 
 class FrameClock {
-public:
+  public:
     virtual ~FrameClock() = default;
 
     void tick();

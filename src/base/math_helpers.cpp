@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-float linearInterpolate(float a, float b, float t) { return (1.0f - t) * a + b * t; }
+float linearInterpolate(float a, float b, float t) {
+    return (1.0f - t) * a + b * t;
+}
 
 float cosineInterpolate(float a, float b, float t) {
     const float f = static_cast<float>((1.0 - std::cos(static_cast<double>(t) * kPi)) * 0.5);

@@ -1,10 +1,14 @@
 #include "base/platform.h"
 
 namespace {
-int noTime() { return 0; }
+int noTime() {
+    return 0;
+}
 void noWarp(int, int) {}
 void noCursor(CursorShape) {}
-int noModifiers() { return 0; }
+int noModifiers() {
+    return 0;
+}
 void noAction() {}
 void noReshape(int, int) {}
 }  // namespace

@@ -5,10 +5,10 @@
 enum class CursorShape { None, Arrow };
 
 struct Platform {
-    int (*elapsedMs)();                        // milliseconds since the window system started
-    void (*warpPointer)(int x, int y);         // window coordinates, y down
+    int (*elapsedMs)();                 // milliseconds since the window system started
+    void (*warpPointer)(int x, int y);  // window coordinates, y down
     void (*setCursor)(CursorShape shape);
-    int (*modifiers)();                        // bit set: 1 shift, 2 ctrl, 4 alt
+    int (*modifiers)();  // bit set: 1 shift, 2 ctrl, 4 alt
     void (*fullScreen)();
     void (*reshapeWindow)(int width, int height);
     void (*postRedisplay)();

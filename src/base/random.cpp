@@ -11,6 +11,10 @@ int nextRandom() {
     return static_cast<int>((randomSeed >> 16) & 0x7FFF);
 }
 
-void seedRandom(unsigned seed) { randomSeed = seed; }
+void seedRandom(unsigned seed) {
+    randomSeed = seed;
+}
 
-double randomRange(double max) { return nextRandom() / 32768.0 * max; }
+double randomRange(double max) {
+    return nextRandom() / 32768.0 * max;
+}

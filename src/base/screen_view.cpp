@@ -78,5 +78,6 @@ void ScreenView::clearScreen(const PrefsRecord& prefs) const {
 
 void applyPolygonMode(const PrefsRecord& prefs) {
     static constexpr GLenum kModes[] = {GL_FILL, GL_LINE, GL_POINT};
-    if (prefs.polygonMode >= 0 && prefs.polygonMode <= 2) glPolygonMode(GL_FRONT_AND_BACK, kModes[prefs.polygonMode]);
+    if (prefs.polygonMode >= 0 && prefs.polygonMode <= 2)
+        glPolygonMode(GL_FRONT_AND_BACK, kModes[prefs.polygonMode]);
 }

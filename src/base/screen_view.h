@@ -5,7 +5,7 @@
 class PrefsRecord;
 
 class ScreenView {
-public:
+  public:
     virtual ~ScreenView() = default;
 
     void setClearColour(float r, float g, float b);

@@ -3,7 +3,9 @@
 #include "app/globals.h"
 #include "input/key_commands.h"
 
-void onSplashKey(unsigned char key, int, int) { Keyboard.key = key; }
+void onSplashKey(unsigned char key, int, int) {
+    Keyboard.key = key;
+}
 
 void onSplashMouse(int, int, int, int) {
     Pointer.leftButton = kButtonReleased;
@@ -36,4 +38,6 @@ void onMouseButton(int button, int state, int x, int y) {
     if (Pointer.recordButton(button, state) && button == kRightButton) togglePopupMenu();
 }
 
-void onPointerMotion(int x, int y) { Pointer.trackPointer(x, y, Prefs, Screen.height); }
+void onPointerMotion(int x, int y) {
+    Pointer.trackPointer(x, y, Prefs, Screen.height);
+}

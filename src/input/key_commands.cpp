@@ -13,8 +13,11 @@ void runKeyCommand(int key) {
     switch (key) {
         case 27:
         case 'q':
-        case 'Q': requestExit(); break;
-        default: break;
+        case 'Q':
+            requestExit();
+            break;
+        default:
+            break;
     }
 }
 

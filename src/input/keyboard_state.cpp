@@ -21,13 +21,26 @@ void KeyboardState::recordSpecialKey(int code) {
     specialKey = code;
     recordModifiers();
     switch (code) {
-        case kKeyLeft: moveKeys |= kMoveLeft; break;
-        case kKeyRight: moveKeys |= kMoveRight; break;
-        case kKeyUp: moveKeys |= ctrlDown ? kMoveUp : kMoveForward; break;
-        case kKeyDown: moveKeys |= ctrlDown ? kMoveDown : kMoveBack; break;
-        case kKeyPageUp: moveKeys |= kMoveUp; break;
-        case kKeyPageDown: moveKeys |= kMoveDown; break;
-        default: break;
+        case kKeyLeft:
+            moveKeys |= kMoveLeft;
+            break;
+        case kKeyRight:
+            moveKeys |= kMoveRight;
+            break;
+        case kKeyUp:
+            moveKeys |= ctrlDown ? kMoveUp : kMoveForward;
+            break;
+        case kKeyDown:
+            moveKeys |= ctrlDown ? kMoveDown : kMoveBack;
+            break;
+        case kKeyPageUp:
+            moveKeys |= kMoveUp;
+            break;
+        case kKeyPageDown:
+            moveKeys |= kMoveDown;
+            break;
+        default:
+            break;
     }
 }
 
@@ -35,12 +48,25 @@ void KeyboardState::releaseSpecialKey(int code) {
     // The modifiers are those of the last press: the release of Up after Ctrl+Up clears the
     // vertical bit even when Ctrl was let go first.
     switch (code) {
-        case kKeyLeft: moveKeys &= ~kMoveLeft; break;
-        case kKeyRight: moveKeys &= ~kMoveRight; break;
-        case kKeyUp: moveKeys &= ctrlDown ? ~kMoveUp : ~kMoveForward; break;
-        case kKeyDown: moveKeys &= ctrlDown ? ~kMoveDown : ~kMoveBack; break;
-        case kKeyPageUp: moveKeys &= ~kMoveUp; break;
-        case kKeyPageDown: moveKeys &= ~kMoveDown; break;
-        default: break;
+        case kKeyLeft:
+            moveKeys &= ~kMoveLeft;
+            break;
+        case kKeyRight:
+            moveKeys &= ~kMoveRight;
+            break;
+        case kKeyUp:
+            moveKeys &= ctrlDown ? ~kMoveUp : ~kMoveForward;
+            break;
+        case kKeyDown:
+            moveKeys &= ctrlDown ? ~kMoveDown : ~kMoveBack;
+            break;
+        case kKeyPageUp:
+            moveKeys &= ~kMoveUp;
+            break;
+        case kKeyPageDown:
+            moveKeys &= ~kMoveDown;
+            break;
+        default:
+            break;
     }
 }

@@ -28,7 +28,7 @@ enum SpecialKeyCode {
 };
 
 class KeyboardState {
-public:
+  public:
     virtual ~KeyboardState() = default;
 
     void recordKey(int code);
@@ -45,6 +45,6 @@ public:
     int shiftDown = 0;
     int moveKeys = 0;
 
-private:
+  private:
     void recordModifiers();
 };

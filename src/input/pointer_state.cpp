@@ -16,10 +16,14 @@ void PointerState::trackPointer(int px, int py, const PrefsRecord& prefs, int wi
 
 int* PointerState::buttonField(int button) {
     switch (button) {
-        case kLeftButton: return &leftButton;
-        case kMiddleButton: return &middleButton;
-        case kRightButton: return &rightButton;
-        default: return nullptr;
+        case kLeftButton:
+            return &leftButton;
+        case kMiddleButton:
+            return &middleButton;
+        case kRightButton:
+            return &rightButton;
+        default:
+            return nullptr;
     }
 }
 
@@ -32,8 +36,10 @@ int PointerState::recordButton(int button, int event) {
         return 1;
     }
     if (event == kButtonUpEvent) {
-        if (*state == kButtonHeld) *state = kButtonReleased;
-        else if (*state == kButtonPressed) releasePending_[button] = 1;
+        if (*state == kButtonHeld)
+            *state = kButtonReleased;
+        else if (*state == kButtonPressed)
+            releasePending_[button] = 1;
     }
     return 0;
 }
@@ -41,8 +47,10 @@ int PointerState::recordButton(int button, int event) {
 void PointerState::ageButtons() {
     for (int button = kLeftButton; button <= kRightButton; ++button) {
         int& state = *buttonField(button);
-        if (state == kButtonPressed) state = releasePending_[button] ? kButtonReleased : kButtonHeld;
-        else if (state == kButtonReleased) state = kButtonUp;
+        if (state == kButtonPressed)
+            state = releasePending_[button] ? kButtonReleased : kButtonHeld;
+        else if (state == kButtonReleased)
+            state = kButtonUp;
         releasePending_[button] = 0;
     }
 }

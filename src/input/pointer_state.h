@@ -9,7 +9,7 @@ enum MouseButton { kLeftButton = 0, kMiddleButton = 1, kRightButton = 2 };
 enum ButtonEvent { kButtonDownEvent = 0, kButtonUpEvent = 1 };
 
 class PointerState {
-public:
+  public:
     virtual ~PointerState() = default;
 
     // Manual camera: offset from the warp point (y down). Other modes: overlay coordinates (y up).
@@ -32,7 +32,7 @@ public:
     int middleButton = 0;
     int rightButton = 0;
 
-private:
+  private:
     int* buttonField(int button);
     int releasePending_[3] = {0, 0, 0};
 };

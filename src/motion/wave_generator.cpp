@@ -23,8 +23,10 @@ void WaveGenerator::advance(float dt, float speed) {
                 const float t = static_cast<float>(randomRange(0.01) + 0.03);
                 targetRate[k] = randomRange(1.0) < 0.3 ? t : -t;
             }
-            if (steering[k]) rate[k] = static_cast<float>(rate[k] + (targetRate[k] - rate[k]) * 0.1 * dt);
-            else rate[k] = static_cast<float>(rate[k] * (1.0 - dt * 0.1));
+            if (steering[k])
+                rate[k] = static_cast<float>(rate[k] + (targetRate[k] - rate[k]) * 0.1 * dt);
+            else
+                rate[k] = static_cast<float>(rate[k] * (1.0 - dt * 0.1));
         }
         phase[k] += dt * rate[k] * speed;
     }

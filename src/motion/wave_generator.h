@@ -3,7 +3,7 @@
 #pragma once
 
 class WaveGenerator {
-public:
+  public:
     static constexpr int kMaxChannels = 10;
 
     virtual ~WaveGenerator() = default;

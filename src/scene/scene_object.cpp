@@ -7,8 +7,14 @@
 #include "settings/prefs.h"
 
 namespace {
-constexpr GLenum kBlendSource[] = {GL_ZERO,      GL_ONE,       GL_SRC_ALPHA,           GL_ONE_MINUS_SRC_ALPHA,
-                                   GL_DST_ALPHA, GL_ONE_MINUS_DST_ALPHA, GL_DST_COLOR, GL_ONE_MINUS_DST_COLOR,
+constexpr GLenum kBlendSource[] = {GL_ZERO,
+                                   GL_ONE,
+                                   GL_SRC_ALPHA,
+                                   GL_ONE_MINUS_SRC_ALPHA,
+                                   GL_DST_ALPHA,
+                                   GL_ONE_MINUS_DST_ALPHA,
+                                   GL_DST_COLOR,
+                                   GL_ONE_MINUS_DST_COLOR,
                                    GL_SRC_ALPHA_SATURATE};
 constexpr GLenum kBlendDestination[] = {GL_ZERO,      GL_ONE,
                                         GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA,
@@ -22,7 +28,9 @@ GLenum tableEntry(const GLenum* table, int count, int index, GLenum fallback) {
 }
 }  // namespace
 
-SceneObject::SceneObject() { SceneObject::setPosition(0.0f, 0.0f); }
+SceneObject::SceneObject() {
+    SceneObject::setPosition(0.0f, 0.0f);
+}
 
 void SceneObject::setPosition(float px, float py) {
     if (anchor == 0) {
@@ -87,7 +95,9 @@ void SceneObject::setRGBA(float r, float g, float b, float a) {
     alpha = a;
 }
 
-SceneObject3D::SceneObject3D() { SceneObject3D::setPosition3D(0.0f, 0.0f, 0.0f); }
+SceneObject3D::SceneObject3D() {
+    SceneObject3D::setPosition3D(0.0f, 0.0f, 0.0f);
+}
 
 void SceneObject3D::integrate(float dt, const PrefsRecord& prefs) {
     const float step = dt * prefs.mainSpeed;
@@ -98,8 +108,10 @@ void SceneObject3D::integrate(float dt, const PrefsRecord& prefs) {
 
 void SceneObject3D::setPosition3D(float px, float py, float pz) {
     SceneObject::setPosition(px, py);
-    if (anchor == 0) nearEdge = pz - depth * 0.5f;
-    else if (anchor == 1) nearEdge = pz;
+    if (anchor == 0)
+        nearEdge = pz - depth * 0.5f;
+    else if (anchor == 1)
+        nearEdge = pz;
     farEdge = nearEdge + depth;
 }
 

@@ -9,7 +9,7 @@
 class PrefsRecord;
 
 class SceneObject {
-public:
+  public:
     SceneObject();
     virtual ~SceneObject() = default;
     virtual void setPosition(float px, float py);
@@ -38,7 +38,7 @@ public:
 };
 
 class SceneObject3D : public SceneObject {
-public:
+  public:
     SceneObject3D();
     void integrate(float dt, const PrefsRecord& prefs) override;
     virtual void setPosition3D(float px, float py, float pz);

@@ -68,8 +68,10 @@ const PrefsField kPrefsFields[PrefsRecord::kWordCount - 1] = {
 void PrefsRecord::setDefaults() {
     for (const PrefsField& f : kPrefsFields) {
         if (f.intField == &P::cameraMode || f.intField == &P::imageIndex) continue;
-        if (f.intField) this->*f.intField = static_cast<int>(f.defaultValue);
-        else this->*f.floatField = f.defaultValue;
+        if (f.intField)
+            this->*f.intField = static_cast<int>(f.defaultValue);
+        else
+            this->*f.floatField = f.defaultValue;
     }
 }
 
@@ -91,7 +93,9 @@ void putWord(uint8_t* out, uint32_t word) {
 uint32_t getWord(const uint8_t* in) {
     return in[0] | (in[1] << 8) | (in[2] << 16) | (static_cast<uint32_t>(in[3]) << 24);
 }
-std::string prefsFileName(const char* baseName) { return std::string(baseName) + ".pref"; }
+std::string prefsFileName(const char* baseName) {
+    return std::string(baseName) + ".pref";
+}
 }  // namespace
 
 void PrefsRecord::toBytes(uint8_t out[kFileSize]) const {
@@ -151,8 +155,10 @@ int PrefsRecord::savePrefs(const char* baseName) const {
     bool ok = true;
     while (ok && written < kFileSize) {
         const ssize_t n = write(fd, bytes + written, kFileSize - written);
-        if (n <= 0) ok = false;
-        else written += static_cast<size_t>(n);
+        if (n <= 0)
+            ok = false;
+        else
+            written += static_cast<size_t>(n);
     }
     ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
     ok = (close(fd) == 0) && ok;

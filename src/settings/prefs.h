@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class PrefsRecord {
-public:
+  public:
     static constexpr int kWordCount = 43;
     static constexpr size_t kFileSize = kWordCount * 4;
     static constexpr uint32_t kHeaderWord = 0x0041E52C;
@@ -76,7 +76,7 @@ public:
 // One row of the settings table: a field of the record, in file order (word 1 first).
 struct PrefsField {
     const char* name;
-    int PrefsRecord::*intField;    // exactly one of the two member pointers is set
+    int PrefsRecord::*intField;  // exactly one of the two member pointers is set
     float PrefsRecord::*floatField;
     float defaultValue;
     // Range enforced on values read from a file (ints only; min > max means unchecked).

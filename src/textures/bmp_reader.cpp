@@ -7,8 +7,12 @@ constexpr size_t kHeaderSize = 54;
 // The largest file worth reading: a full-size image with generous room for extra header blocks.
 constexpr long kMaxFileSize = 4 * 1024 * 1024;
 
-uint32_t readU32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
-uint16_t readU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t readU32(const uint8_t* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+uint16_t readU16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 }  // namespace
 
 bool decodeBmp(const uint8_t* bytes, size_t size, BmpImage& image) {
@@ -24,7 +28,8 @@ bool decodeBmp(const uint8_t* bytes, size_t size, BmpImage& image) {
 
     const bool topDown = signedHeight < 0;
     const int64_t height = topDown ? -static_cast<int64_t>(signedHeight) : signedHeight;
-    if (width <= 0 || height <= 0 || static_cast<int64_t>(width) * height > BmpImage::kMaxPixels) return false;
+    if (width <= 0 || height <= 0 || static_cast<int64_t>(width) * height > BmpImage::kMaxPixels)
+        return false;
 
     const uint64_t rowBytes = (static_cast<uint64_t>(width) * 3 + 3) / 4 * 4;
     const uint64_t needed = static_cast<uint64_t>(dataOffset) + rowBytes * static_cast<uint64_t>(height);

@@ -14,7 +14,9 @@ struct BmpImage {
     // Red, green, blue per pixel; the first row is the bottom row of the picture.
     std::vector<uint8_t> rgb;
 
-    uint8_t green(int column, int rowFromBottom) const { return rgb[(rowFromBottom * width + column) * 3 + 1]; }
+    uint8_t green(int column, int rowFromBottom) const {
+        return rgb[(rowFromBottom * width + column) * 3 + 1];
+    }
 };
 
 // true and the image filled in on success; false and `image` untouched otherwise.

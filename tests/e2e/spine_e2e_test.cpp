@@ -20,7 +20,8 @@ struct Running {
     RampixProcess app{x.displayName(), folder.path()};
 
     bool start() {
-        if (!x.ok() || !app.waitForOutput("Ready...\n\n", 20000) || !x.waitForWindow("Rampix", 20000)) return false;
+        if (!x.ok() || !app.waitForOutput("Ready...\n\n", 20000) || !x.waitForWindow("Rampix", 20000))
+            return false;
         x.moveTo(512, 384);
         sleepMs(300);
         return true;

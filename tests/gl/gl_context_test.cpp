@@ -1,7 +1,7 @@
+#include "support/gl_context.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-
-#include "support/gl_context.h"
 
 TEST(GlContext, ClearsAndReadsBack) {
     GlContext gl(32, 16);

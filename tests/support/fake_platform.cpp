@@ -3,14 +3,18 @@
 namespace {
 FakePlatform* active = nullptr;
 
-int fakeElapsed() { return active ? active->elapsedMs : 0; }
+int fakeElapsed() {
+    return active ? active->elapsedMs : 0;
+}
 void fakeWarp(int x, int y) {
     if (active) active->warps.emplace_back(x, y);
 }
 void fakeCursor(CursorShape shape) {
     if (active) active->cursors.push_back(shape);
 }
-int fakeModifiers() { return active ? active->modifiers : 0; }
+int fakeModifiers() {
+    return active ? active->modifiers : 0;
+}
 void fakeFullScreen() {
     if (active) ++active->fullScreenCalls;
 }
@@ -27,7 +31,8 @@ void fakeSwap() {
 
 FakePlatform::FakePlatform() : previous_(platform) {
     active = this;
-    platform = {fakeElapsed, fakeWarp, fakeCursor, fakeModifiers, fakeFullScreen, fakeReshape, fakeRedisplay, fakeSwap};
+    platform = {fakeElapsed,    fakeWarp,    fakeCursor,    fakeModifiers,
+                fakeFullScreen, fakeReshape, fakeRedisplay, fakeSwap};
 }
 
 FakePlatform::~FakePlatform() {

@@ -21,6 +21,6 @@ struct FakePlatform {
     FakePlatform();
     ~FakePlatform();
 
-private:
+  private:
     Platform previous_;
 };

@@ -6,7 +6,7 @@
 #include <vector>
 
 class GlContext {
-public:
+  public:
     GlContext(int width = 64, int height = 64);
     ~GlContext();
     GlContext(const GlContext&) = delete;
@@ -23,7 +23,7 @@ public:
     Pixel pixel(int x, int y) const;
     std::vector<uint8_t> readRgba() const;
 
-private:
+  private:
     int width_;
     int height_;
     bool ok_ = false;

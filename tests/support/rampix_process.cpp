@@ -34,8 +34,10 @@ void removeTree(const std::string& path) {
         while (dirent* entry = readdir(dir)) {
             if (!std::strcmp(entry->d_name, ".") || !std::strcmp(entry->d_name, "..")) continue;
             const std::string child = path + "/" + entry->d_name;
-            if (entry->d_type == DT_DIR) removeTree(child);
-            else unlink(child.c_str());
+            if (entry->d_type == DT_DIR)
+                removeTree(child);
+            else
+                unlink(child.c_str());
         }
         closedir(dir);
     }
@@ -152,7 +154,8 @@ std::string findProblems(const std::string& errors) {
     while (std::getline(lines, line)) {
         if (line.find("ERROR: AddressSanitizer") != std::string::npos ||
             line.find("ERROR: LeakSanitizer") != std::string::npos ||
-            line.find("runtime error:") != std::string::npos || line.find("OpenGL Error") != std::string::npos)
+            line.find("runtime error:") != std::string::npos ||
+            line.find("OpenGL Error") != std::string::npos)
             problems += line + "\n";
     }
     return problems;

@@ -9,18 +9,18 @@
 
 // A fresh working folder holding a copy of the generated data files; removed again at the end.
 class ScratchFolder {
-public:
+  public:
     explicit ScratchFolder(bool withData = true);
     ~ScratchFolder();
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
 class RampixProcess {
-public:
+  public:
     RampixProcess(const std::string& displayName, const std::string& workDir,
                   const std::vector<std::string>& extraEnvironment = {});
     ~RampixProcess();
@@ -35,7 +35,7 @@ public:
     int waitForExit(int timeoutMs);
     std::string errors() const;
 
-private:
+  private:
     void readAvailable(int waitMs);
 
     pid_t pid_ = -1;

@@ -1,7 +1,7 @@
 #include "support/x_session.h"
 
-#include <X11/Xlib.h>
 #include <X11/XKBlib.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <poll.h>
@@ -17,7 +17,9 @@
 #include "support/png_writer.h"
 
 namespace {
-Display* dpy(void* d) { return static_cast<Display*>(d); }
+Display* dpy(void* d) {
+    return static_cast<Display*>(d);
+}
 
 long long monotonicMs() {
     timespec ts;
@@ -136,19 +138,25 @@ void XSession::sendKey(const char* keysymName, bool press, bool release) {
     sync();
 }
 
-void XSession::key(const char* keysymName) { sendKey(keysymName, true, true); }
-void XSession::keyDown(const char* keysymName) { sendKey(keysymName, true, false); }
-void XSession::keyUp(const char* keysymName) { sendKey(keysymName, false, true); }
+void XSession::key(const char* keysymName) {
+    sendKey(keysymName, true, true);
+}
+void XSession::keyDown(const char* keysymName) {
+    sendKey(keysymName, true, false);
+}
+void XSession::keyUp(const char* keysymName) {
+    sendKey(keysymName, false, true);
+}
 
 void XSession::type(const std::string& text) {
     static const struct {
         char c;
         const char* name;
-    } kNamed[] = {{' ', "space"},     {'!', "exclam"},     {'@', "at"},          {'`', "grave"},
-                  {'<', "less"},      {'>', "greater"},    {',', "comma"},       {'.', "period"},
-                  {'?', "question"},  {'/', "slash"},      {'-', "minus"},       {'=', "equal"},
-                  {'_', "underscore"}, {'+', "plus"},      {'(', "parenleft"},   {')', "parenright"},
-                  {'{', "braceleft"}, {'}', "braceright"}, {'[', "bracketleft"}, {']', "bracketright"}};
+    } kNamed[] = {{' ', "space"},      {'!', "exclam"},     {'@', "at"},          {'`', "grave"},
+                  {'<', "less"},       {'>', "greater"},    {',', "comma"},       {'.', "period"},
+                  {'?', "question"},   {'/', "slash"},      {'-', "minus"},       {'=', "equal"},
+                  {'_', "underscore"}, {'+', "plus"},       {'(', "parenleft"},   {')', "parenright"},
+                  {'{', "braceleft"},  {'}', "braceright"}, {'[', "bracketleft"}, {']', "bracketright"}};
     for (char c : text) {
         const char* name = nullptr;
         for (const auto& n : kNamed)
@@ -180,12 +188,15 @@ void XSession::click(int button) {
     buttonUp(button);
 }
 
-void XSession::sync() { XSync(dpy(display_), False); }
+void XSession::sync() {
+    XSync(dpy(display_), False);
+}
 
 Screenshot XSession::screenshot() {
     Screenshot shot;
-    XImage* image = XGetImage(dpy(display_), DefaultRootWindow(dpy(display_)), 0, 0, static_cast<unsigned>(width_),
-                              static_cast<unsigned>(height_), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(dpy(display_), DefaultRootWindow(dpy(display_)), 0, 0, static_cast<unsigned>(width_),
+                  static_cast<unsigned>(height_), AllPlanes, ZPixmap);
     if (!image) return shot;
     shot.width = width_;
     shot.height = height_;
@@ -229,4 +240,6 @@ int Screenshot::distinctColours(int x0, int y0, int x1, int y1) const {
     return static_cast<int>(colours.size());
 }
 
-bool Screenshot::save(const std::string& pngPath) const { return writePng(pngPath, width, height, rgb); }
+bool Screenshot::save(const std::string& pngPath) const {
+    return writePng(pngPath, width, height, rgb);
+}

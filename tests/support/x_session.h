@@ -24,7 +24,7 @@ struct Screenshot {
 };
 
 class XSession {
-public:
+  public:
     XSession(int width = 1024, int height = 768);
     ~XSession();
     XSession(const XSession&) = delete;
@@ -49,7 +49,7 @@ public:
     Screenshot screenshot();
     void sync();
 
-private:
+  private:
     unsigned keycodeFor(const char* keysymName, bool& needsShift);
     void sendKey(const char* keysymName, bool press, bool release);
 
