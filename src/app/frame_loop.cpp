@@ -1,6 +1,7 @@
 #include "app/frame_loop.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "base/random.h"
+#include "ui/help_screens.h"
 
 namespace {
 void runScreenClearRequest() {
@@ -26,6 +28,12 @@ void useWholeWindow() {
     Screen.setOverlayProjection();
 }
 
+void placeOverlays() {
+    FpsCounter.x = static_cast<float>(Screen.width - 100);
+    FpsCounter.y = static_cast<float>(Screen.height - 20);
+    StatusLine.y = static_cast<float>(Screen.height - 20);
+}
+
 void runFadesAndExit() {
     if (Clock.now < 2.0f) {
         Screen.fade(1.0f - Clock.now / 2.0f);
@@ -42,6 +50,23 @@ void runFadesAndExit() {
 }
 }  // namespace
 
+void drawOverlays() {
+    StatusLine.update();
+    if (infoVisible) drawInfoScreen(HelpText, Screen, "Rampix");
+    drawTitleCrawl(TitleText, Screen, Clock.now);
+}
+
+void checkGlError() {
+    const GLenum error = glGetError();
+    if (error == GL_NO_ERROR) return;
+    const GLubyte* description = gluErrorString(error);
+    char text[64];
+    if (description) std::snprintf(text, sizeof text, "%.60s", reinterpret_cast<const char*>(description));
+    else std::snprintf(text, sizeof text, "unknown error 0x%04X", error);
+    ErrorText.showInt("OpenGL Error: %s", text);
+    std::fprintf(stderr, "OpenGL Error: %s\n", text);
+}
+
 int runFrame() {
     glFogfv(GL_FOG_COLOR, fogColour);
     Clock.tick();
@@ -51,6 +76,8 @@ int runFrame() {
         positionWander.advance(Clock.dt, Prefs.moveSpeed);
     }
     textWaves.advance(Clock.dt, Prefs.mainSpeed);
+    FpsCounter.countFrame(Clock.now);
+    placeOverlays();
 
     if (menuActive && Prefs.letterbox != 0) {
         useWholeWindow();
@@ -70,6 +97,10 @@ int runFrame() {
     applyPolygonMode(Prefs);
 
     useWholeWindow();
+    drawOverlays();
+    if (helpVisible) drawHelpScreen(HelpText, Screen);
+    if (Prefs.fpsClockOn) FpsCounter.show();
+    checkGlError();
     runFadesAndExit();
 
     Keyboard.key = 0;

@@ -3,3 +3,7 @@
 #pragma once
 
 int runFrame();
+// The 2-D layers in window pixels: status line, dialogs, info screen and the title crawl.
+void drawOverlays();
+// Reports at most one OpenGL error per call, as a message and on standard error.
+void checkGlError();

@@ -1,6 +1,12 @@
 // The program's global objects, in construction order (destroyed in the reverse order at exit).
 #include "app/globals.h"
 
+FontText StatusLine;
+FontText TitleText;
+FontText ErrorText;
+FontText HelpText;
+FontText DialogText;
+FrameRateText FpsCounter;
 PrefsRecord Prefs;
 FrameClock Clock;
 PointerState Pointer;

@@ -9,7 +9,15 @@
 #include "motion/wave_generator.h"
 #include "scene/scene_object.h"
 #include "settings/prefs.h"
+#include "ui/font_text.h"
+#include "ui/frame_rate_text.h"
 
+extern FontText StatusLine;
+extern FontText TitleText;
+extern FontText ErrorText;
+extern FontText HelpText;
+extern FontText DialogText;
+extern FrameRateText FpsCounter;
 extern PrefsRecord Prefs;
 extern FrameClock Clock;
 extern PointerState Pointer;
