@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "base/random.h"
+#include "motion/camera.h"
 #include "ui/help_screens.h"
 
 namespace {
@@ -95,6 +96,9 @@ int runFrame() {
         glFogf(GL_FOG_END, Prefs.cameraZ + Prefs.fogEnd);
     }
     applyPolygonMode(Prefs);
+    setProjection(rider, Prefs, Screen);
+    rider.stepRider(paused, menuActive);
+    terrainSurface.draw(Prefs);
 
     useWholeWindow();
     drawOverlays();

@@ -8,6 +8,7 @@ FontText HelpText;
 FontText DialogText;
 FrameRateText FpsCounter;
 PrefsRecord Prefs;
+Rider rider;
 FrameClock Clock;
 PointerState Pointer;
 KeyboardState Keyboard;
@@ -17,6 +18,11 @@ WaveGenerator lightWander;
 WaveGenerator textWaves;
 ScreenView Screen;
 SceneObject3D sunSprite;
+Heightmap terrainHeightmap;
+TerrainSurface terrainSurface;
+
+// The terrain heights: storage for the largest grid, for the whole run.
+float heightCells[kHeightCells];
 
 int paused = 0;
 int menuActive = 0;

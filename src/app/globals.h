@@ -6,9 +6,12 @@
 #include "base/screen_view.h"
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
+#include "motion/rider.h"
 #include "motion/wave_generator.h"
 #include "scene/scene_object.h"
 #include "settings/prefs.h"
+#include "terrain/heightmap.h"
+#include "terrain/terrain_surface.h"
 #include "ui/font_text.h"
 #include "ui/frame_rate_text.h"
 
@@ -19,6 +22,7 @@ extern FontText HelpText;
 extern FontText DialogText;
 extern FrameRateText FpsCounter;
 extern PrefsRecord Prefs;
+extern Rider rider;
 extern FrameClock Clock;
 extern PointerState Pointer;
 extern KeyboardState Keyboard;
@@ -28,6 +32,9 @@ extern WaveGenerator lightWander;
 extern WaveGenerator textWaves;
 extern ScreenView Screen;
 extern SceneObject3D sunSprite;
+extern Heightmap terrainHeightmap;
+extern TerrainSurface terrainSurface;
+extern float heightCells[kHeightCells];
 
 // Flags shared by input, dialogs and the frame.
 extern int paused;

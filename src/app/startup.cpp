@@ -9,6 +9,7 @@
 #include "base/platform.h"
 #include "base/random.h"
 #include "input/input_callbacks.h"
+#include "input/key_commands.h"
 
 namespace {
 int prefsLoadedOnce = 0;
@@ -77,12 +78,36 @@ void requestRedisplay() {
 
 void initOnce() {
     printProgress("Init Once...\n");
-    angleWander.reset(4);
+    DialogText.x = 0.0f;
+    DialogText.y = 0.0f;
+    DialogText.alphaRef = 0.05f;
+    DialogText.blendOn = 0;
+    FontText::wire(0, &Clock, &textWaves, &Screen);
+    StatusLine.size = 10.0f;
+    StatusLine.x = 20.0f;
+    StatusLine.y = static_cast<float>(Screen.height - 20);
+    ErrorText.x = static_cast<float>(0.4 * Screen.width);
+    ErrorText.y = static_cast<float>(Screen.height - 20);
+    ErrorText.setColour(1.0f, 1.0f, 0.0f);
+    TitleText.swayOn = 1;
+    TitleText.waveOn = 1;
+    TitleText.setColour(0.0f, 1.0f, 0.0f);
+    rider.prefs = &Prefs;
+    rider.clock = &Clock;
+    rider.pointer = &Pointer;
+    rider.keys = &Keyboard;
+    rider.ground = &terrainSurface;
     positionWander.reset(10);
+    angleWander.reset(4);
+    rider.positionWander = &positionWander;
+    rider.angleWander = &angleWander;
+    rider.wanderRange = 3.0f;
     lightWander.reset(4);
     lightWander.held[1] = 1;
     textWaves.reset(8);
     printProgress("Particle Init...\n");
+    terrainHeightmap.heights = heightCells;
+    terrainHeightmap.generate(Heightmap::kPlayground, 128);
 }
 
 void initVars() {
@@ -90,13 +115,21 @@ void initVars() {
     seedRandom(static_cast<unsigned>(Clock.rawMs));
     Prefs.setDefaults();
     Prefs.imageIndex = static_cast<int>(randomRange(2.0)) * 11;
+    rider.resetRide(Prefs);
+    resetKeyCounters();
     menuActive = 0;
     paused = 0;
     exitStartTime = 0.0f;
     if (prefsLoadedOnce == 0) {
         printProgress(Prefs.loadPrefs("Rampix") == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
     }
+    rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
+    terrainHeightmap.applyBumpOption(Prefs.bumpOption);
     Prefs.cameraMode = 1;
+    terrainSurface.moveTo(0.0f, 0.0f, 0.0f);
+    terrainSurface.setResolution(Prefs.tessellation);
+    terrainSurface.build(terrainHeightmap);
+    rider.damping = Prefs.damping;
     Pointer.updateCursor(Prefs, menuActive);
     prefsLoadedOnce = 1;
 }

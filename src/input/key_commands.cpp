@@ -26,3 +26,5 @@ void afterKeyCommand(char) {}
 void runSpecialKeyCommand(int) {}
 
 void togglePopupMenu() {}
+
+void resetKeyCounters() {}

@@ -7,3 +7,5 @@ void afterKeyCommand(char key);
 void runSpecialKeyCommand(int key);
 // The right mouse button's pop-up toggle.
 void togglePopupMenu();
+// The b, B and n counters back to their start values (a settings reset).
+void resetKeyCounters();
