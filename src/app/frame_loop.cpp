@@ -62,8 +62,10 @@ void checkGlError() {
     if (error == GL_NO_ERROR) return;
     const GLubyte* description = gluErrorString(error);
     char text[64];
-    if (description) std::snprintf(text, sizeof text, "%.60s", reinterpret_cast<const char*>(description));
-    else std::snprintf(text, sizeof text, "unknown error 0x%04X", error);
+    if (description)
+        std::snprintf(text, sizeof text, "%.60s", reinterpret_cast<const char*>(description));
+    else
+        std::snprintf(text, sizeof text, "unknown error 0x%04X", error);
     ErrorText.showInt("OpenGL Error: %s", text);
     std::fprintf(stderr, "OpenGL Error: %s\n", text);
 }

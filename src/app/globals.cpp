@@ -16,6 +16,7 @@ WaveGenerator angleWander;
 WaveGenerator positionWander;
 WaveGenerator lightWander;
 WaveGenerator textWaves;
+SoundPlayer soundPlayer;
 ScreenView Screen;
 SceneObject3D sunSprite;
 Heightmap terrainHeightmap;

@@ -10,6 +10,7 @@
 #include "motion/wave_generator.h"
 #include "scene/scene_object.h"
 #include "settings/prefs.h"
+#include "sound/sound_player.h"
 #include "terrain/heightmap.h"
 #include "terrain/terrain_surface.h"
 #include "ui/font_text.h"
@@ -30,6 +31,7 @@ extern WaveGenerator angleWander;
 extern WaveGenerator positionWander;
 extern WaveGenerator lightWander;
 extern WaveGenerator textWaves;
+extern SoundPlayer soundPlayer;
 extern ScreenView Screen;
 extern SceneObject3D sunSprite;
 extern Heightmap terrainHeightmap;

@@ -16,7 +16,8 @@ float letterboxedFieldOfView(float fieldOfView, int letterboxLevel) {
 void setProjection(const Rider& rider, const PrefsRecord& prefs, const ScreenView& screen) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double aspect = static_cast<double>(screen.width) / (screen.visibleHeight > 0 ? screen.visibleHeight : 1);
+    const double aspect =
+        static_cast<double>(screen.width) / (screen.visibleHeight > 0 ? screen.visibleHeight : 1);
     const float farPlane = screen.farPlane + prefs.cameraZ + prefs.objectSize;
     gluPerspective(letterboxedFieldOfView(rider.fieldOfView, screen.letterboxLevel), aspect, screen.nearPlane,
                    farPlane);

@@ -67,8 +67,11 @@ void Rider::look(int paused) {
                 pointer->moved = 0;
             }
             break;
-        case 2: pointer->moved = 0; break;
-        default: break;
+        case 2:
+            pointer->moved = 0;
+            break;
+        default:
+            break;
     }
 }
 
@@ -97,8 +100,9 @@ void Rider::thrust(const KeyboardState& keyState) {
         int bit;
         const float* axis;
         float sign;
-    } pushes[] = {{kMoveLeft, leftAxis, 1.0f},      {kMoveRight, leftAxis, -1.0f}, {kMoveForward, forwardAxis, 1.0f},
-                  {kMoveBack, forwardAxis, -1.0f}, {kMoveUp, downAxis, -1.0f},    {kMoveDown, downAxis, 1.0f}};
+    } pushes[] = {{kMoveLeft, leftAxis, 1.0f},       {kMoveRight, leftAxis, -1.0f},
+                  {kMoveForward, forwardAxis, 1.0f}, {kMoveBack, forwardAxis, -1.0f},
+                  {kMoveUp, downAxis, -1.0f},        {kMoveDown, downAxis, 1.0f}};
     for (const auto& push : pushes) {
         if (!(keyState.moveKeys & push.bit)) continue;
         vx += push.sign * t * push.axis[0];

@@ -12,7 +12,7 @@ class TerrainSurface;
 class WaveGenerator;
 
 class Rider : public SceneObject3D {
-public:
+  public:
     // Back to the start of a ride: at the western edge looking east, at rest.
     void resetRide(const PrefsRecord& prefsRecord);
 
