@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "scene/spot_light.h"
 #include "settings/prefs.h"
 
 TEST(SceneObject, SetPositionReadsItsPointByAnchor) {
@@ -71,19 +70,4 @@ TEST(SceneObject, IntegrateScalesTheStepByMainSpeed) {
     SceneObject& flat = object;  // the two-axis version through a base reference is still three-axis
     flat.integrate(0.1f, prefs);
     EXPECT_FLOAT_EQ(object.z, 5.0f);
-}
-
-TEST(SpotLight, ConstructionValues) {
-    SpotLight light;
-    EXPECT_FLOAT_EQ(light.red, 1.0f);
-    EXPECT_FLOAT_EQ(light.x, 1.0f);
-    EXPECT_FLOAT_EQ(light.y, 1.0f);
-    EXPECT_FLOAT_EQ(light.z, 1.0f);
-    EXPECT_EQ(light.lightIndex, 0);
-    EXPECT_EQ(light.positional, 1);
-    EXPECT_FLOAT_EQ(light.spotCutoff, 180.0f);
-    EXPECT_FLOAT_EQ(light.depth, 1.0f);
-    EXPECT_FLOAT_EQ(light.nearEdge, -0.5f);
-    Material& material = light;
-    EXPECT_FLOAT_EQ(material.shininess, 10.0f);
 }

@@ -21,18 +21,6 @@ StarField startUpField() {
 }
 }  // namespace
 
-TEST(StarField, ConstructionValues) {
-    StarField field;
-    EXPECT_EQ(field.listId, -1);
-    EXPECT_EQ(field.blendOn, 0);
-    EXPECT_EQ(field.layers, 1);
-    EXPECT_EQ(field.shape, 1);
-    EXPECT_FLOAT_EQ(field.outerRadius, 1.0f);
-    EXPECT_FLOAT_EQ(field.innerRadius, 0.0f);
-    EXPECT_FLOAT_EQ(field.colourBase, 0.3f);
-    EXPECT_FLOAT_EQ(field.colourRange, 0.7f);
-}
-
 TEST(StarField, CubicShellWithStartUpValues) {
     seedRandom(12345);
     const StarField field = startUpField();
