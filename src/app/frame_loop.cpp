@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
+#include "app/world_drawing.h"
 #include "base/random.h"
 #include "motion/camera.h"
 #include "ui/help_screens.h"
@@ -100,7 +101,7 @@ int runFrame() {
     applyPolygonMode(Prefs);
     setProjection(rider, Prefs, Screen);
     rider.stepRider(paused, menuActive);
-    terrainSurface.draw(Prefs);
+    drawWorld();
 
     useWholeWindow();
     drawOverlays();

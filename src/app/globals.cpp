@@ -16,11 +16,17 @@ WaveGenerator angleWander;
 WaveGenerator positionWander;
 WaveGenerator lightWander;
 WaveGenerator textWaves;
+SpotLight spotLight;
 SoundPlayer soundPlayer;
 ScreenView Screen;
+SplashScreen Splash;
 SceneObject3D sunSprite;
 Heightmap terrainHeightmap;
 TerrainSurface terrainSurface;
+StarField starField;
+
+// Every texture made at start-up, in loading order.
+TextureCatalogue catalogue;
 
 // The terrain heights: storage for the largest grid, for the whole run.
 float heightCells[kHeightCells];

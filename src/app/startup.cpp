@@ -10,10 +10,117 @@
 #include "base/random.h"
 #include "input/input_callbacks.h"
 #include "input/key_commands.h"
+#include "textures/procedural_texture.h"
+#include "textures/texture_loader.h"
 
 namespace {
 int prefsLoadedOnce = 0;
+
+// The catalogue's images after the two early ones, in slot order. A slot that repeats an earlier
+// slot's texture names that slot in `repeatSlot` instead of a file.
+struct CatalogueImage {
+    const char* fileName;
+    int mipmapped;
+    int repeatSlot;
+};
+
+constexpr CatalogueImage kCatalogueImages[] = {
+    {"controls_128.bmp", 1, -1},
+    {"sand.bmp", 0, -1},
+    {"cloud2128.bmp", 1, -1},
+    {"dirt128.bmp", 1, -1},
+    {"marblewhite128.bmp", 1, -1},
+    {"metalplate128.bmp", 1, -1},
+    {"metalrough128.bmp", 1, -1},
+    {"nuclear128.bmp", 1, -1},
+    {"rocks128.bmp", 1, -1},
+    {nullptr, 0, 2},
+    {"water128.bmp", 1, -1},
+    {"wood128.bmp", 1, -1},
+    {nullptr, 0, 3},
+    {"sun_256.bmp", 0, -1},
+};
+constexpr int kControlsSlot = 4;
+constexpr int kSunSlot = 17;
+
+void loadCatalogueImages() {
+    catalogue.addToCatalogue(makeProceduralTexture(kGridKind, 0));
+    catalogue.addToCatalogue(makeProceduralTexture(kCheckerboardKind, 0));
+    for (const CatalogueImage& image : kCatalogueImages) {
+        if (image.fileName)
+            catalogue.addToCatalogue(loadBmpTexture(image.fileName, -1, 0, image.mipmapped));
+        else
+            catalogue.addToCatalogue(catalogue.catalogueTexture(image.repeatSlot));
+        if (catalogue.textureCount == kControlsSlot + 1) catalogue.firstImageTexture = catalogue.textureCount;
+    }
 }
+
+void setUpStarField() {
+    starField.blendOn = 1;
+    starField.depthTestOn = 0;
+    starField.depthWriteOn = 0;
+    starField.layers = 2;
+    starField.shape = 1;
+    starField.outerRadius = 4.0f;
+    starField.innerRadius = 3.0f;
+    starField.colourBase = 0.2f;
+    starField.colourRange = 0.5f;
+    starField.build(2000 / starField.layers);
+}
+
+void placeTextObjects() {
+    DialogText.x = 0.0f;
+    DialogText.y = 0.0f;
+    DialogText.alphaRef = 0.05f;
+    DialogText.blendOn = 0;
+    FontText::wire(catalogue.catalogueTexture(0), &Clock, &textWaves, &Screen);
+    StatusLine.size = 10.0f;
+    StatusLine.x = 20.0f;
+    StatusLine.y = static_cast<float>(Screen.height - 20);
+    ErrorText.x = static_cast<float>(0.4 * Screen.width);
+    ErrorText.y = static_cast<float>(Screen.height - 20);
+    ErrorText.setColour(1.0f, 1.0f, 0.0f);
+    TitleText.swayOn = 1;
+    TitleText.waveOn = 1;
+    TitleText.setColour(0.0f, 1.0f, 0.0f);
+}
+
+void wireRider() {
+    rider.prefs = &Prefs;
+    rider.clock = &Clock;
+    rider.pointer = &Pointer;
+    rider.keys = &Keyboard;
+    rider.ground = &terrainSurface;
+}
+
+void setUpWaveGenerators() {
+    positionWander.reset(10);
+    angleWander.reset(4);
+    rider.positionWander = &positionWander;
+    rider.angleWander = &angleWander;
+    rider.wanderRange = 3.0f;
+    lightWander.reset(4);
+    lightWander.held[1] = 1;
+    textWaves.reset(8);
+}
+
+void setUpSunSprite() {
+    sunSprite.texture = static_cast<int>(catalogue.catalogueTexture(kSunSlot));
+    sunSprite.width = sunSprite.height = sunSprite.depth = 0.1f;
+    sunSprite.depthTest = 1;
+    sunSprite.depthWrite = 1;
+    sunSprite.billboard = 1;
+}
+
+void installWorkingCallbacks() {
+    glutKeyboardFunc(onKey);
+    glutSpecialFunc(onSpecialKey);
+    glutSpecialUpFunc(onSpecialKeyUp);
+    glutMouseFunc(onMouseButton);
+    glutPassiveMotionFunc(onPointerMotion);
+    glutMotionFunc(onPointerMotion);
+}
+}  // namespace
 
 void printProgress(const char* line) {
     std::fputs(line, stdout);
@@ -34,6 +141,9 @@ void initGraphicsState() {
     glFogf(GL_FOG_START, 0.1f);
     glFogf(GL_FOG_END, 2.0f);
     glHint(GL_FOG_HINT, GL_NICEST);
+    catalogue.addToCatalogue(loadBmpTexture("font_256.bmp", -1, 0, 0));
+    catalogue.addToCatalogue(loadBmpTexture("metalplate128.bmp", -1, 0, 1));
+    Splash.texture = catalogue.catalogueTexture(1);
     Screen.nearPlane = 0.01f;
     Screen.farPlane = 9.0f;
     platform.setCursor(CursorShape::None);
@@ -43,18 +153,15 @@ void firstDisplay() {
     if (Keyboard.key == 0 && Pointer.leftButton == 0) {
         Clock.tick();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        Splash.draw(static_cast<float>(Screen.width * 0.5 - Screen.height * 0.4),
+                    static_cast<float>(Screen.height * 0.1), static_cast<float>(Screen.height * 0.8), Clock);
         platform.swapBuffers();
         return;
     }
     seedRandom(static_cast<unsigned>(Clock.rawMs));
     initOnce();
     initVars();
-    glutKeyboardFunc(onKey);
-    glutSpecialFunc(onSpecialKey);
-    glutSpecialUpFunc(onSpecialKeyUp);
-    glutMouseFunc(onMouseButton);
-    glutPassiveMotionFunc(onPointerMotion);
-    glutMotionFunc(onPointerMotion);
+    installWorkingCallbacks();
     Keyboard.key = 0;
     Pointer.leftButton = 0;
     Clock.restart();
@@ -78,34 +185,15 @@ void requestRedisplay() {
 
 void initOnce() {
     printProgress("Init Once...\n");
-    DialogText.x = 0.0f;
-    DialogText.y = 0.0f;
-    DialogText.alphaRef = 0.05f;
-    DialogText.blendOn = 0;
-    FontText::wire(0, &Clock, &textWaves, &Screen);
-    StatusLine.size = 10.0f;
-    StatusLine.x = 20.0f;
-    StatusLine.y = static_cast<float>(Screen.height - 20);
-    ErrorText.x = static_cast<float>(0.4 * Screen.width);
-    ErrorText.y = static_cast<float>(Screen.height - 20);
-    ErrorText.setColour(1.0f, 1.0f, 0.0f);
-    TitleText.swayOn = 1;
-    TitleText.waveOn = 1;
-    TitleText.setColour(0.0f, 1.0f, 0.0f);
-    rider.prefs = &Prefs;
-    rider.clock = &Clock;
-    rider.pointer = &Pointer;
-    rider.keys = &Keyboard;
-    rider.ground = &terrainSurface;
-    positionWander.reset(10);
-    angleWander.reset(4);
-    rider.positionWander = &positionWander;
-    rider.angleWander = &angleWander;
-    rider.wanderRange = 3.0f;
-    lightWander.reset(4);
-    lightWander.held[1] = 1;
-    textWaves.reset(8);
+    loadCatalogueImages();
+    setUpStarField();
+    placeTextObjects();
+    wireRider();
+    setUpWaveGenerators();
     printProgress("Particle Init...\n");
+    setUpSunSprite();
+    soundPlayer.output.start();
+    soundPlayer.play("WIND2.wav", 2.0f, 1);
     terrainHeightmap.heights = heightCells;
     terrainHeightmap.generate(Heightmap::kPlayground, 128);
 }
@@ -124,6 +212,8 @@ void initVars() {
         printProgress(Prefs.loadPrefs("Rampix") == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
     }
     rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
+    terrainSurface.texture =
+        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
     terrainHeightmap.applyBumpOption(Prefs.bumpOption);
     Prefs.cameraMode = 1;
     terrainSurface.moveTo(0.0f, 0.0f, 0.0f);
@@ -136,4 +226,7 @@ void initVars() {
 
 void shutdown() {
     printProgress("\nShutting down...\n");
+    starField.release();
+    catalogue.release();
+    soundPlayer.output.shutdown();
 }
