@@ -129,16 +129,25 @@ void DialogManager::buildDialog(int number, int resetItems) {
     }
     for (int i = 0; i < menu->rowCount; ++i) {
         const MenuRow& row = menu->rows[i];
-        float value = 0.0f;
-        if (prefs && row.intSetting) value = static_cast<float>(prefs->*row.intSetting);
-        if (prefs && row.floatSetting) value = prefs->*row.floatSetting;
-        if (row.flag == MenuFlag::Paused) value = static_cast<float>(readFlag(pausedFlag));
-        if (row.flag == MenuFlag::SoundOn) value = static_cast<float>(readFlag(soundOnFlag));
-        if (row.flag == MenuFlag::InfoVisible) value = static_cast<float>(readFlag(infoVisibleFlag));
         const bool slider = row.kind == kSliderKind;
         addItem(row.kind, row.label, row.id, row.x, y0 - row.below, slider ? kSliderWidth : kSquareSize,
-                slider ? kSliderHeight : kSquareSize, value, row.minValue, row.maxValue, row.integerSteps,
-                row.linear);
+                slider ? kSliderHeight : kSquareSize, boundValue(row), row.minValue, row.maxValue,
+                row.integerSteps, row.linear);
+    }
+}
+
+float DialogManager::boundValue(const MenuRow& row) const {
+    if (row.intSetting) return prefs ? static_cast<float>(prefs->*row.intSetting) : 0.0f;
+    if (row.floatSetting) return prefs ? prefs->*row.floatSetting : 0.0f;
+    switch (row.flag) {
+        case MenuFlag::Paused:
+            return static_cast<float>(readFlag(pausedFlag));
+        case MenuFlag::SoundOn:
+            return static_cast<float>(readFlag(soundOnFlag));
+        case MenuFlag::InfoVisible:
+            return static_cast<float>(readFlag(infoVisibleFlag));
+        default:
+            return 0.0f;
     }
 }
 

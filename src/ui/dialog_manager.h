@@ -11,6 +11,7 @@ class KeyboardState;
 class PointerState;
 class PrefsRecord;
 class ScreenView;
+struct MenuRow;
 
 class DialogManager {
   public:
@@ -71,6 +72,8 @@ class DialogManager {
     float restY = 0.0f;
 
   private:
+    // The setting or flag a menu row shows, as the widget takes it.
+    float boundValue(const MenuRow& row) const;
     void moveFocus();
     void drawItems();
     void handleItems();
