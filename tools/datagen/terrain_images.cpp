@@ -24,6 +24,14 @@ Image paint(const std::function<Rgb(float, float)>& shade) {
     return image;
 }
 
+// Independent noise for each pixel (repeating with the texture), in [0, 1).
+float pixelNoise(float u, float v, uint32_t seed) {
+    const auto pixel = [](float t) {
+        return wrapIndex(static_cast<int>(std::floor(t * kTerrainSize)), kTerrainSize);
+    };
+    return hashUnit(pixel(u), pixel(v), seed);
+}
+
 // Change in brightness of a height field h(u, v) from its slope per pixel, lit from the direction
 // (lightX, lightY) in picture coordinates (y down), so (0, -1) is light from the top.
 float slopeLight(const std::function<float(float, float)>& h, float u, float v, float strength,
@@ -101,8 +109,7 @@ Image makeSand() {
         const float phase = 7.0f * v + 1.0f * u + 0.9f * warp;
         // Wind ripples: a gentle rise, then a steeper lee side in shadow.
         const float ripple = std::sin(kTwoPi * phase) + 0.35f * std::sin(2.0f * kTwoPi * phase);
-        const float grain =
-            hashUnit(static_cast<int>(u * kTerrainSize), static_cast<int>(v * kTerrainSize), 22);
+        const float grain = pixelNoise(u, v, 22);
         float value = 0.90f + 0.045f * ripple + 0.10f * (grain - 0.5f);
         value += 0.10f * (fbm(u, v, 2, 2, 4, 0.55f, 23) - 0.5f);
         const Rgb sand{0.98f, 0.88f, 0.66f};
@@ -139,8 +146,7 @@ Image makeDirt() {
                 Rgb{0.74f, 0.68f, 0.60f} * (0.9f + 0.1f * pebble + slopeLight(pebbles, u, v, 2.0f));
             c = mix(c, stoneColour, clamp01(pebble * 3.0f));
         }
-        const float speck =
-            hashUnit(static_cast<int>(u * kTerrainSize), static_cast<int>(v * kTerrainSize), 44);
+        const float speck = pixelNoise(u, v, 44);
         return c * (0.93f + 0.14f * speck);
     });
 }
@@ -165,7 +171,7 @@ Image makeMetalGrain() {
     return paint([](float u, float v) {
         // Long streaks along u: noise that changes slowly across u and quickly across v.
         const float streak = gradientNoise(u, v, 2, 64, 61) + 0.5f * gradientNoise(u, v, 4, 128, 62);
-        const float row = hashUnit(0, static_cast<int>(v * kTerrainSize), 63) - 0.5f;
+        const float row = pixelNoise(0.0f, v, 63) - 0.5f;
         const float sheen = 0.05f * std::sin(kTwoPi * v) + 0.04f * std::sin(kTwoPi * (u + 2.0f * v));
         const float value = 0.72f + 0.07f * streak + 0.05f * row + sheen;
         return Rgb{0.95f, 0.97f, 1.0f} * value;
@@ -204,8 +210,7 @@ Image makeRock() {
         value += std::max(-0.3f, std::min(0.25f, slopeLight(height, u, v, 2.5f)));
         value *= 0.85f + 0.15f * std::sqrt(s.height);
         // Gravel between the stones.
-        const float gravel = 0.45f + 0.15f * hashUnit(static_cast<int>(u * kTerrainSize),
-                                                      static_cast<int>(v * kTerrainSize), 85);
+        const float gravel = 0.45f + 0.15f * pixelNoise(u, v, 85);
         value = lerp(gravel, value, smoothstep(0.0f, 0.12f, s.height));
         return Rgb{value + warm, value, value - warm};
     });
@@ -229,8 +234,9 @@ Image makeWater() {
 Image makeWood() {
     return paint([](float u, float v) {
         constexpr int kPlanks = 4;
-        const int plank = static_cast<int>(v * kPlanks);
-        const float local = v * kPlanks - plank;  // 0..1 across the plank
+        const float across = fract(v) * kPlanks;
+        const int plank = static_cast<int>(across);
+        const float local = across - plank;  // 0..1 across the plank
         const uint32_t seed = 100u + static_cast<uint32_t>(plank);
         // Each plank has one butt joint somewhere along its length.
         const float joint = hashUnit(plank, 0, 101);
