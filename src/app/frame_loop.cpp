@@ -54,6 +54,7 @@ void runFadesAndExit() {
 
 void drawOverlays() {
     StatusLine.update();
+    if (menuActive) dialogManager.run();
     if (infoVisible) drawInfoScreen(HelpText, Screen, "Rampix");
     drawTitleCrawl(TitleText, Screen, Clock.now);
 }

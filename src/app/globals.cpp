@@ -23,6 +23,7 @@ SplashScreen Splash;
 SceneObject3D sunSprite;
 Heightmap terrainHeightmap;
 TerrainSurface terrainSurface;
+DialogManager dialogManager;
 StarField starField;
 
 // Every texture made at start-up, in loading order.

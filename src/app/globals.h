@@ -17,6 +17,7 @@
 #include "terrain/heightmap.h"
 #include "terrain/terrain_surface.h"
 #include "textures/texture_catalogue.h"
+#include "ui/dialog_manager.h"
 #include "ui/font_text.h"
 #include "ui/frame_rate_text.h"
 
@@ -42,6 +43,7 @@ extern SplashScreen Splash;
 extern SceneObject3D sunSprite;
 extern Heightmap terrainHeightmap;
 extern TerrainSurface terrainSurface;
+extern DialogManager dialogManager;
 extern StarField starField;
 extern TextureCatalogue catalogue;
 extern float heightCells[kHeightCells];

@@ -12,6 +12,9 @@
 #include "input/key_commands.h"
 #include "textures/procedural_texture.h"
 #include "textures/texture_loader.h"
+#include "ui/dialog_commands.h"
+#include "ui/dialog_item.h"
+#include "ui/dialog_menus.h"
 
 namespace {
 int prefsLoadedOnce = 0;
@@ -69,6 +72,8 @@ void setUpStarField() {
 }
 
 void placeTextObjects() {
+    DialogItem::skinTexture = static_cast<int>(catalogue.catalogueTexture(kControlsSlot));
+    DialogItem::dialogText = &DialogText;
     DialogText.x = 0.0f;
     DialogText.y = 0.0f;
     DialogText.alphaRef = 0.05f;
@@ -110,6 +115,18 @@ void setUpSunSprite() {
     sunSprite.depthTest = 1;
     sunSprite.depthWrite = 1;
     sunSprite.billboard = 1;
+}
+
+void wireDialogManager() {
+    dialogManager.pointer = &Pointer;
+    dialogManager.keys = &Keyboard;
+    dialogManager.prefs = &Prefs;
+    dialogManager.screen = &Screen;
+    dialogManager.pausedFlag = &paused;
+    dialogManager.soundOnFlag = &soundPlayer.enabled;
+    dialogManager.infoVisibleFlag = &infoVisible;
+    dialogManager.text = &DialogText;
+    dialogManager.command = executeDialogCommand;
 }
 
 void installWorkingCallbacks() {
@@ -216,6 +233,8 @@ void initVars() {
         static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
     terrainHeightmap.applyBumpOption(Prefs.bumpOption);
     Prefs.cameraMode = 1;
+    wireDialogManager();
+    dialogManager.buildDialog(kMainMenu, 1);
     terrainSurface.moveTo(0.0f, 0.0f, 0.0f);
     terrainSurface.setResolution(Prefs.tessellation);
     terrainSurface.build(terrainHeightmap);
