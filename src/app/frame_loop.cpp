@@ -13,7 +13,6 @@
 #include "motion/camera.h"
 #include "ui/help_screens.h"
 
-namespace {
 void runScreenClearRequest() {
     if (Screen.clearPasses == 1 || Screen.clearPasses == 2) {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -23,6 +22,8 @@ void runScreenClearRequest() {
     }
     if (Screen.clearPasses == 3) Screen.clearPasses = 0;
 }
+
+namespace {
 
 void useWholeWindow() {
     Screen.setLetterbox(0);

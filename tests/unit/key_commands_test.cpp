@@ -1,0 +1,265 @@
+// The one-key commands, function keys, pointer and mouse buttons, driven through the real input
+// callbacks against the program's own globals.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "input/input_callbacks.h"
+#include "support/fake_platform.h"
+
+namespace {
+class Keys : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Prefs.setDefaults();
+        Prefs.cameraMode = 1;
+        Prefs.imageIndex = 0;
+        rider.fieldOfView = 100.0f;
+        menuActive = helpVisible = infoVisible = paused = 0;
+        exitStartTime = 0.0f;
+        Screen.clearPasses = 0;
+        Screen.width = Screen.height = 600;
+        Pointer = PointerState();
+        Keyboard = KeyboardState();
+        soundPlayer.enabled = 0;
+    }
+    void press(unsigned char key, int times = 1) {
+        for (int i = 0; i < times; ++i) onKey(key, 0, 0);
+    }
+    void special(int key, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            onSpecialKey(key, 0, 0);
+            onSpecialKeyUp(key, 0, 0);
+        }
+    }
+    std::string status() const { return StatusLine.text; }
+    FakePlatform fake;
+};
+
+constexpr int kDown = 0, kUp = 1;
+}  // namespace
+
+TEST_F(Keys, FieldOfViewTessellationImageAndBumpStopsAndWraps) {
+    rider.fieldOfView = 179.0f;
+    press(',');
+    EXPECT_FLOAT_EQ(rider.fieldOfView, 179.0f);
+    EXPECT_EQ(status(), "FOV: 179 Degrees");
+    rider.fieldOfView = 1.0f;
+    press('.');
+    EXPECT_EQ(Prefs.fovDegrees, 1);
+    EXPECT_EQ(status(), "FOV:   1 Degrees");
+
+    Prefs.tessellation = 32;
+    press('<', 3);
+    EXPECT_EQ(Prefs.tessellation, 31);
+    EXPECT_EQ(status(), "Tesselation: 31");
+    EXPECT_EQ(terrainSurface.columns, 31) << "the mesh is rebuilt at the new tessellation";
+    Prefs.tessellation = 99;
+    press('>');
+    EXPECT_EQ(Prefs.tessellation, 99);
+    Prefs.tessellation = 500;  // only a file could hold this
+    press('>');
+    EXPECT_EQ(Prefs.tessellation, 99);
+
+    Prefs.imageIndex = 11;
+    press('i');
+    EXPECT_EQ(Prefs.imageIndex, 0);
+    EXPECT_EQ(status(), "Image 0/11: Sand");
+    Prefs.bumpOption = 4;
+    press('O');
+    EXPECT_EQ(Prefs.bumpOption, 0);
+    EXPECT_EQ(status(), "Option 0/4: Mounds");
+}
+
+TEST_F(Keys, LetterboxPingPongFollowsAValueSetElsewhere) {
+    const int expected[] = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1};
+    for (int level : expected) {
+        press('l');
+        ASSERT_EQ(Prefs.letterbox, level);
+        EXPECT_EQ(Screen.clearPasses, 1);
+    }
+    EXPECT_EQ(status(), "Letterbox: 1");
+    Prefs.letterbox = 3;  // a load, say
+    press('L');
+    EXPECT_EQ(Prefs.letterbox, 4);
+}
+
+TEST_F(Keys, ExitTogglesAndMessages) {
+    Clock.now = 10.0f;
+    press(27);
+    EXPECT_FLOAT_EQ(exitStartTime, 10.0f);
+    Clock.now = 10.3f;
+    press('Q');
+    EXPECT_FLOAT_EQ(exitStartTime, 5.3f);
+
+    press('c');
+    EXPECT_EQ(Prefs.fpsClockOn, 1);
+    EXPECT_EQ(status(), "Frame/Second Clock On");
+    press('p');
+    EXPECT_EQ(status(), "Pause");
+    press('P');
+    EXPECT_EQ(paused, 0);
+    EXPECT_EQ(status(), "Continue");
+    press('-');
+    EXPECT_FLOAT_EQ(Prefs.rotateSpeed, 0.9f);
+    EXPECT_EQ(status(), "Rotate Speed: 0.90");
+    press('}');
+    EXPECT_FLOAT_EQ(Prefs.cameraZ, 0.05f);
+    press('w', 3);
+    EXPECT_EQ(Prefs.polygonMode, 0);
+    press(' ');
+    EXPECT_EQ(Prefs.screenClear, 0);
+}
+
+TEST_F(Keys, MenuKeyHelpKeyAndCameraModes) {
+    Prefs.cameraMode = 1;
+    press('`');
+    EXPECT_EQ(menuActive, 1);
+    EXPECT_EQ(Prefs.cameraMode, 2) << "the view holds while the menu is open";
+    EXPECT_EQ(fake.cursors.back(), CursorShape::Arrow);
+    press('`');
+    EXPECT_EQ(menuActive, 0);
+    EXPECT_EQ(Prefs.cameraMode, 1);
+    EXPECT_EQ(fake.cursors.back(), CursorShape::None);
+
+    Prefs.cameraMode = 0;
+    press('`');
+    EXPECT_EQ(Prefs.cameraMode, 0);
+    press('`');
+    EXPECT_EQ(Prefs.cameraMode, 0);
+
+    press('`');
+    infoVisible = 1;
+    press('?');
+    EXPECT_EQ(helpVisible, 1);
+    EXPECT_EQ(menuActive, 0);
+    EXPECT_EQ(infoVisible, 0);
+    EXPECT_EQ(Prefs.cameraMode, 1);
+    press('/');
+    EXPECT_EQ(helpVisible, 0);
+    EXPECT_EQ(Screen.clearPasses, 1) << "hiding the help screen clears it away";
+
+    press('v');
+    EXPECT_EQ(Prefs.cameraMode, 2);
+    EXPECT_EQ(status(), "Camera 3: Hold");
+    press('v');
+    EXPECT_EQ(status(), "Camera 1: Auto");
+}
+
+TEST_F(Keys, AKeyAfterFullScreenCancelsTheSecondBlackClear) {
+    Prefs.fullScreen = 0;
+    press('f');
+    EXPECT_EQ(fake.fullScreenCalls, 1);
+    EXPECT_EQ(Screen.clearPasses, 1);
+    Screen.clearPasses = 2;  // the frame after: one black clear done
+    press('x');
+    EXPECT_EQ(Screen.clearPasses, 0);
+    Screen.clearPasses = 2;
+    press('l');
+    EXPECT_EQ(Screen.clearPasses, 1) << "unless the key asks for a clear itself";
+    press('f');
+    ASSERT_EQ(fake.reshapes.size(), 1u);
+    EXPECT_EQ(fake.reshapes[0], std::make_pair(600, 600));
+}
+
+TEST_F(Keys, FunctionKeysClampFogAndFade) {
+    Prefs.fogStart = 0.1f;
+    special(5, 60);
+    EXPECT_FLOAT_EQ(Prefs.fogStart, 0.01f);
+    Prefs.fogStart = 4.0f;
+    Prefs.fogEnd = 5.0f;
+    special(6, 10);
+    EXPECT_FLOAT_EQ(Prefs.fogStart, 5.0f);
+    special(8, 30);
+    EXPECT_FLOAT_EQ(Prefs.fogEnd, 9.0f);
+    Prefs.fogStart = 3.0f;
+    Prefs.fogEnd = 3.1f;
+    special(7);
+    EXPECT_FLOAT_EQ(Prefs.fogEnd, 3.0f);
+    EXPECT_EQ(status(), "FogEnd: 3.00");
+
+    Prefs.fadeEffect = 0.3f;
+    Prefs.screenClear = 0;
+    int presses = 0;
+    while (Prefs.screenClear == 0 && presses < 100) {
+        special(12);
+        ++presses;
+    }
+    EXPECT_EQ(presses, 24);
+    EXPECT_EQ(Prefs.fadeEffect, 1.0f);
+    EXPECT_EQ(status(), "Fade Effect: 100.00");
+    special(11);
+    EXPECT_FLOAT_EQ(Prefs.fadeEffect, 0.95f);
+    EXPECT_EQ(Prefs.screenClear, 0);
+
+    special(9);
+    EXPECT_EQ(status(), "F7/F8: 0.90");
+    Keyboard.specialKey = 0;
+    onSpecialKey(114, 0, 0);  // Ctrl itself, as freeglut reports it
+    EXPECT_EQ(Keyboard.specialKey, 0);
+}
+
+TEST_F(Keys, MovementBitsFollowTheModifiersOfThePress) {
+    fake.modifiers = 2;
+    onSpecialKey(101, 0, 0);
+    EXPECT_EQ(Keyboard.moveKeys, 16);
+    fake.modifiers = 0;
+    onSpecialKeyUp(101, 0, 0);
+    EXPECT_EQ(Keyboard.moveKeys, 0) << "the release clears the bit its press set";
+    onSpecialKey(104, 0, 0);
+    EXPECT_EQ(Keyboard.moveKeys, 16);
+    fake.modifiers = 2;
+    onSpecialKey(101, 0, 0);
+    onSpecialKeyUp(101, 0, 0);
+    EXPECT_EQ(Keyboard.moveKeys, 0) << "Page Up and Ctrl+Up share a bit";
+    onSpecialKey(100, 0, 0);
+    onSpecialKey(103, 0, 0);
+    EXPECT_EQ(Keyboard.moveKeys, 1 | 32);
+}
+
+TEST_F(Keys, PointerAndThePopUpToggle) {
+    Prefs.cameraMode = 1;
+    onPointerMotion(510, 495);
+    EXPECT_EQ(Pointer.x, 10);
+    EXPECT_EQ(Pointer.y, -5);
+    Prefs.cameraMode = 0;
+    onPointerMotion(510, 495);
+    EXPECT_EQ(Pointer.x, 510);
+    EXPECT_EQ(Pointer.y, 104);
+    onMouseButton(7, kDown, 20, 30);
+    EXPECT_EQ(Pointer.x, 20) << "an unknown button still moves the pointer";
+
+    Prefs.cameraMode = 1;
+    onMouseButton(2, kDown, 0, 0);
+    EXPECT_EQ(menuActive, 1);
+    EXPECT_EQ(Prefs.cameraMode, 2);
+    EXPECT_EQ(fake.cursors.back(), CursorShape::Arrow);
+    onMouseButton(2, kUp, 0, 0);  // released within the same frame: nothing more happens
+    EXPECT_EQ(menuActive, 1);
+    Pointer.ageButtons();
+    EXPECT_EQ(Pointer.rightButton, 0);
+
+    onMouseButton(2, kDown, 0, 0);
+    EXPECT_EQ(menuActive, 0);
+    EXPECT_EQ(Prefs.cameraMode, 1);
+    EXPECT_EQ(Screen.clearPasses, 1);
+    EXPECT_EQ(fake.cursors.back(), CursorShape::None);
+    EXPECT_EQ(fake.warps.back(), std::make_pair(500, 500));
+    onMouseButton(2, kUp, 0, 0);
+    onMouseButton(3, kDown, 0, 0);  // a wheel event in the same frame
+    EXPECT_EQ(menuActive, 0) << "only the press that moves the button down toggles";
+    Pointer.ageButtons();
+    EXPECT_EQ(Pointer.rightButton, kButtonReleased) << "the quick click's release is not lost";
+    Pointer.ageButtons();
+    EXPECT_EQ(Pointer.rightButton, kButtonUp);
+
+    onMouseButton(0, kDown, 0, 0);
+    EXPECT_EQ(Pointer.leftButton, kButtonPressed);
+    Pointer.ageButtons();
+    EXPECT_EQ(Pointer.leftButton, kButtonHeld);
+    onMouseButton(0, kUp, 0, 0);
+    EXPECT_EQ(Pointer.leftButton, kButtonReleased);
+    Pointer.ageButtons();
+    EXPECT_EQ(Pointer.leftButton, kButtonUp);
+}
