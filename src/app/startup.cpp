@@ -139,6 +139,33 @@ void installWorkingCallbacks() {
 }
 }  // namespace
 
+void selectTerrainImage() {
+    terrainSurface.texture =
+        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
+}
+
+void rebuildTerrainSurface() {
+    terrainSurface.setResolution(Prefs.tessellation);
+    terrainSurface.build(terrainHeightmap);
+}
+
+int savePrefsOnCommand() {
+    const int result = Prefs.savePrefs("Rampix");
+    StatusLine.setText(result == 0 ? "Saved Prefs" : "Could NOT Save Prefs");
+    return result;
+}
+
+int loadPrefsOnCommand() {
+    const int cameraMode = Prefs.cameraMode;
+    const int result = Prefs.loadPrefs("Rampix");
+    if (result == 0) {
+        rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
+        Prefs.cameraMode = cameraMode;
+    }
+    StatusLine.setText(result == 0 ? "Loaded Prefs" : "Could NOT Load Prefs");
+    return result;
+}
+
 void printProgress(const char* line) {
     std::fputs(line, stdout);
     std::fflush(stdout);
@@ -229,15 +256,13 @@ void initVars() {
         printProgress(Prefs.loadPrefs("Rampix") == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
     }
     rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
-    terrainSurface.texture =
-        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
+    selectTerrainImage();
     terrainHeightmap.applyBumpOption(Prefs.bumpOption);
     Prefs.cameraMode = 1;
     wireDialogManager();
     dialogManager.buildDialog(kMainMenu, 1);
     terrainSurface.moveTo(0.0f, 0.0f, 0.0f);
-    terrainSurface.setResolution(Prefs.tessellation);
-    terrainSurface.build(terrainHeightmap);
+    rebuildTerrainSurface();
     rider.damping = Prefs.damping;
     Pointer.updateCursor(Prefs, menuActive);
     prefsLoadedOnce = 1;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "app/startup.h"
 #include "base/random.h"
 
 const TerrainLook kTerrainLooks[12] = {
@@ -84,8 +85,7 @@ void drawSceneObjects() {
     if (Prefs.spotlightsOn) glEnable(GL_LIGHTING);
     applyTerrainLook();
     if (Keyboard.specialKey == kKeyF1 || Keyboard.specialKey == kKeyF2) rider.damping = Prefs.damping;
-    terrainSurface.texture =
-        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
+    selectTerrainImage();
     terrainSurface.draw(Prefs);
     if (Prefs.depthCueFog) glDisable(GL_FOG);
     if (Prefs.spotlightsOn) glDisable(GL_LIGHTING);

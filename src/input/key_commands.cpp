@@ -154,28 +154,6 @@ void toggleMenuFromKey() {
     Pointer.updateCursor(Prefs, menuActive);
 }
 
-void loadPrefsFromKey() {
-    const int cameraMode = Prefs.cameraMode;
-    if (Prefs.loadPrefs("Rampix") == 0) {
-        rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
-        Prefs.cameraMode = cameraMode;
-        Pointer.updateCursor(Prefs, menuActive);
-        StatusLine.setText("Loaded Prefs");
-    } else {
-        StatusLine.setText("Could NOT Load Prefs");
-    }
-}
-
-void selectSurfaceImage() {
-    terrainSurface.texture =
-        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
-}
-
-void rebuildSurface() {
-    terrainSurface.setResolution(Prefs.tessellation);
-    terrainSurface.build(terrainHeightmap);
-}
-
 int nextInCycle(int value, int count) {
     return value + 1 < count ? value + 1 : 0;
 }
@@ -199,10 +177,10 @@ void runKeyCommand(int key) {
             Prefs.screenClear = Prefs.screenClear == 0 ? 1 : 0;
             break;
         case '!':
-            StatusLine.setText(Prefs.savePrefs("Rampix") == 0 ? "Saved Prefs" : "Could NOT Save Prefs");
+            savePrefsOnCommand();
             break;
         case '@':
-            loadPrefsFromKey();
+            if (loadPrefsOnCommand() == 0) Pointer.updateCursor(Prefs, menuActive);
             break;
         case ',':
             stepFieldOfView(1.0f);
@@ -271,15 +249,15 @@ void afterKeyCommand(char key) {
             break;
         case '<':
         case '>':
-            rebuildSurface();
+            rebuildTerrainSurface();
             break;
         case 'i':
-            selectSurfaceImage();
+            selectTerrainImage();
             break;
         case 'o':
         case 'O':
             terrainHeightmap.applyBumpOption(Prefs.bumpOption);
-            rebuildSurface();
+            rebuildTerrainSurface();
             break;
         case '/':
         case '?':
@@ -290,7 +268,7 @@ void afterKeyCommand(char key) {
             break;
         case '@':
             rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
-            selectSurfaceImage();
+            selectTerrainImage();
             terrainHeightmap.applyBumpOption(Prefs.bumpOption);
             break;
         default:

@@ -28,16 +28,6 @@ int truncated(float value) {
     return static_cast<int>(value);
 }
 
-void selectSurfaceImage() {
-    terrainSurface.texture =
-        static_cast<int>(catalogue.catalogueTexture(catalogue.firstImageTexture + Prefs.imageIndex));
-}
-
-void rebuildSurface() {
-    terrainSurface.setResolution(Prefs.tessellation);
-    terrainSurface.build(terrainHeightmap);
-}
-
 void setFadeEffect(float value) {
     Prefs.fadeEffect = value;
     Prefs.screenClear = 0;
@@ -162,19 +152,19 @@ int runCustomCommand(int id, float v) {
             return setFogEnd(v);
         case 40:
             Prefs.imageIndex = truncated(v);
-            selectSurfaceImage();
+            selectTerrainImage();
             showImageName();
             return 0;
         case 41:
             Prefs.bumpOption = truncated(v);
             terrainHeightmap.applyBumpOption(Prefs.bumpOption);
-            rebuildSurface();
+            rebuildTerrainSurface();
             showBumpOptionName();
             return 0;
         case 50:
             Prefs.tessellation = truncated(v);
             StatusLine.showInt("Tesselation:: %d", Prefs.tessellation);
-            rebuildSurface();
+            rebuildTerrainSurface();
             return 0;
         default:
             return 0;
@@ -182,15 +172,8 @@ int runCustomCommand(int id, float v) {
 }
 
 void loadPrefsFromMenu() {
-    const int cameraMode = Prefs.cameraMode;
-    if (Prefs.loadPrefs("Rampix") != 0) {
-        StatusLine.setText("Could NOT Load Prefs");
-        return;
-    }
-    StatusLine.setText("Loaded Prefs");
-    rider.fieldOfView = static_cast<float>(Prefs.fovDegrees);
-    Prefs.cameraMode = cameraMode;
-    selectSurfaceImage();
+    if (loadPrefsOnCommand() != 0) return;
+    selectTerrainImage();
     terrainHeightmap.applyBumpOption(Prefs.bumpOption);
 }
 
