@@ -42,7 +42,10 @@ int SliderItem::handleInput(const KeyboardState& keys, const PointerState& point
     const bool draggedAlong = pointer.leftButton == kButtonHeld && (hit & kHitHorizontal) && focused;
     if (pressedOn || draggedAlong) {
         setFromPointer(pointer, originX);
-    } else if (keys.specialKey != 0 && focused) {
+    } else if (focused && (keys.specialKey == kKeyLeft || keys.specialKey == kKeyRight)) {
+        // Only the arrows that move the knob count: the Up and Down that bring the focus here,
+        // or a function key, must not re-apply the value (the fade slider would switch screen
+        // clearing off just by being passed over).
         stepByKey(keys.specialKey);
     } else {
         return kInputIgnored;
