@@ -64,8 +64,9 @@ ScratchFolder::~ScratchFolder() {
 }
 
 RampixProcess::RampixProcess(const std::string& displayName, const std::string& workDir,
-                             const std::vector<std::string>& extraEnvironment) {
+                             const std::vector<std::string>& extraEnvironment, const std::string& program) {
     errorFile_ = workDir + "/.stderr";
+    const std::string path = program.empty() ? RAMPIX_BINARY : program;
     int fds[2];
     if (pipe(fds) != 0) return;
     pid_ = fork();
@@ -78,7 +79,7 @@ RampixProcess::RampixProcess(const std::string& displayName, const std::string& 
         setenv("DISPLAY", displayName.c_str(), 1);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         for (const std::string& assignment : extraEnvironment) putenv(strdup(assignment.c_str()));
-        execl(RAMPIX_BINARY, RAMPIX_BINARY, static_cast<char*>(nullptr));
+        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);

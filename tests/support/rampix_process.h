@@ -21,8 +21,9 @@ class ScratchFolder {
 
 class RampixProcess {
   public:
+    // program: what to start instead of the build's rampix binary (an installed launcher, say).
     RampixProcess(const std::string& displayName, const std::string& workDir,
-                  const std::vector<std::string>& extraEnvironment = {});
+                  const std::vector<std::string>& extraEnvironment = {}, const std::string& program = "");
     ~RampixProcess();
     RampixProcess(const RampixProcess&) = delete;
     RampixProcess& operator=(const RampixProcess&) = delete;
