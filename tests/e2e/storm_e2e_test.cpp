@@ -17,72 +17,31 @@
 namespace {
 // Every key of the help screen that is not an exit key, some in upper case, and a few without a
 // command. Ctrl never goes with these: Ctrl+[ would be ESC.
-const char* const kCommandKeys[] = {"r",
-                                    "f",
-                                    "l",
-                                    "o",
-                                    "i",
-                                    "less",
-                                    "greater",
-                                    "exclam",
-                                    "at",
-                                    "space",
-                                    "grave",
-                                    "question",
-                                    "slash",
-                                    "c",
-                                    "d",
-                                    "s",
-                                    "t",
-                                    "u",
-                                    "v",
-                                    "w",
-                                    "p",
-                                    "minus",
-                                    "equal",
-                                    "parenleft",
-                                    "parenright",
-                                    "braceleft",
-                                    "braceright",
-                                    "bracketleft",
-                                    "bracketright",
-                                    "comma",
-                                    "period",
-                                    "underscore",
-                                    "plus",
-                                    "b",
-                                    "B",
-                                    "n",
-                                    "O",
-                                    "I",
-                                    "L",
-                                    "V",
-                                    "W",
-                                    "a",
-                                    "Tab",
-                                    "Delete",
-                                    "1"};
+const char kCommandKeys[] =
+    "r f l o i less greater exclam at space grave question slash c d s t u v w p minus equal "
+    "parenleft parenright braceleft braceright bracketleft bracketright comma period "
+    "underscore plus b B n O I L V W a Tab Delete 1";
 // Keys that step a value: pressed many times in a row, they drive it to its limits.
-const char* const kStepKeys[] = {"minus",       "equal",
-                                 "underscore",  "plus",
-                                 "parenleft",   "parenright",
-                                 "braceleft",   "braceright",
-                                 "bracketleft", "bracketright",
-                                 "comma",       "period",
-                                 "less",        "greater",
-                                 "F1",          "F2",
-                                 "F3",          "F4",
-                                 "F5",          "F6",
-                                 "F7",          "F8",
-                                 "F9",          "F10",
-                                 "F11",         "F12",
-                                 "Home",        "End",
-                                 "l",           "i",
-                                 "o",           "n",
-                                 "b",           "B"};
-const char* const kSpecialKeys[] = {"F1", "F2",  "F3",  "F4",  "F5",   "F6",  "F7",    "F8",
-                                    "F9", "F10", "F11", "F12", "Home", "End", "Insert"};
-const char* const kMoveKeys[] = {"Up", "Down", "Left", "Right", "Prior", "Next"};
+const char kStepKeys[] =
+    "minus equal underscore plus parenleft parenright braceleft braceright bracketleft "
+    "bracketright comma period less greater F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 Home End l "
+    "i o n b B";
+const char kSpecialKeys[] = "F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 Home End Insert";
+const char kMoveKeys[] = "Up Down Left Right Prior Next";
+
+std::vector<std::string> words(const char* text) {
+    std::vector<std::string> list;
+    std::string word;
+    for (const char* c = text;; ++c) {
+        if (*c == ' ' || *c == 0) {
+            if (!word.empty()) list.push_back(word);
+            word.clear();
+            if (*c == 0) return list;
+        } else {
+            word += *c;
+        }
+    }
+}
 
 int envInt(const char* name, int fallback) {
     const char* text = std::getenv(name);
@@ -97,7 +56,13 @@ double seconds() {
 
 class Storm {
   public:
-    Storm(XSession& x, unsigned seed) : x_(x), random_(seed) {}
+    Storm(XSession& x, unsigned seed)
+        : x_(x),
+          random_(seed),
+          commandKeys_(words(kCommandKeys)),
+          stepKeys_(words(kStepKeys)),
+          specialKeys_(words(kSpecialKeys)),
+          moveKeys_(words(kMoveKeys)) {}
 
     // About a second of random input.
     void batch() {
@@ -110,7 +75,7 @@ class Storm {
     }
 
     void releaseHeld() {
-        for (const char* key : heldKeys_) x_.keyUp(key);
+        for (const std::string& key : heldKeys_) x_.keyUp(key.c_str());
         heldKeys_.clear();
     }
 
@@ -121,9 +86,8 @@ class Storm {
   private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < p; }
-    template <size_t N>
-    const char* any(const char* const (&keys)[N]) {
-        return keys[pick(0, static_cast<int>(N) - 1)];
+    const std::string& any(const std::vector<std::string>& keys) {
+        return keys[static_cast<size_t>(pick(0, static_cast<int>(keys.size()) - 1))];
     }
 
     // Mostly over the menu's column and within the 600 x 600 window the f key switches to.
@@ -137,18 +101,17 @@ class Storm {
     }
 
     void commandKey() {
-        const char* key = any(kCommandKeys);
-        x_.key(key);
-        const std::string k = key;
-        if (k == "grave") menuOpen_ = !menuOpen_;
-        if (k == "question" || k == "slash" || k == "r") menuOpen_ = false;
+        const std::string& key = any(commandKeys_);
+        x_.key(key.c_str());
+        if (key == "grave") menuOpen_ = !menuOpen_;
+        if (key == "question" || key == "slash" || key == "r") menuOpen_ = false;
     }
 
     void burst() {
-        const char* key = any(kStepKeys);
-        const int count = pick(10, 60);
+        const std::string& key = any(stepKeys_);
+        const int count = chance(0.2) ? pick(100, 400) : pick(10, 60);
         for (int i = 0; i < count; ++i) {
-            x_.key(key);
+            x_.key(key.c_str());
             if (i % 8 == 7) sleepMs(5);
         }
     }
@@ -156,23 +119,22 @@ class Storm {
     void specialKey() {
         const char* modifier = chance(0.2) ? "Control_L" : (chance(0.2) ? "Alt_L" : nullptr);
         if (modifier) x_.keyDown(modifier);
-        x_.key(any(kSpecialKeys));
+        x_.key(any(specialKeys_).c_str());
         if (modifier) x_.keyUp(modifier);
     }
 
     // Left and Right fire a focused menu button, "Quit" among them: rare while the menu is open.
     void moveKey() {
-        const char* key = any(kMoveKeys);
-        const std::string k = key;
-        if (menuOpen_ && (k == "Left" || k == "Right") && !chance(0.05)) return;
+        const std::string& key = any(moveKeys_);
+        if (menuOpen_ && (key == "Left" || key == "Right") && !chance(0.05)) return;
         const bool ctrl = chance(0.25), alt = !ctrl && chance(0.2);
         if (ctrl) x_.keyDown("Control_L");
         if (alt) x_.keyDown("Alt_L");
         if (chance(0.6)) {
-            x_.keyDown(key);
+            x_.keyDown(key.c_str());
             heldKeys_.push_back(key);
         } else {
-            x_.key(key);
+            x_.key(key.c_str());
         }
         if (alt) x_.keyUp("Alt_L");
         if (ctrl) x_.keyUp("Control_L");
@@ -222,7 +184,8 @@ class Storm {
 
     XSession& x_;
     std::mt19937 random_;
-    std::vector<const char*> heldKeys_;
+    const std::vector<std::string> commandKeys_, stepKeys_, specialKeys_, moveKeys_;
+    std::vector<std::string> heldKeys_;
     bool menuOpen_ = false;
 };
 
