@@ -2,8 +2,10 @@
 // without Ctrl and Alt, clicks of every button, drags and pointer motion, with the pop-up menu open
 // and closed. The program must keep running, keep its preference file whole and in range, report
 // no sanitizer fault or OpenGL error, and quit cleanly at the end. RAMPIX_STORM_SECONDS sets the
-// length (30 s by default), RAMPIX_STORM_SEED repeats a storm.
+// length (30 s by default), RAMPIX_STORM_SEED repeats a storm, RAMPIX_STORM_SHOTS=DIR keeps a
+// screenshot of every fifth batch there.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -205,13 +207,14 @@ bool endedCleanly(RampixProcess& app) {
 }  // namespace
 
 TEST(Storm, RandomInputNeverBreaksTheProgram) {
-    const unsigned seed =
-        static_cast<unsigned>(envInt("RAMPIX_STORM_SEED", static_cast<int>(time(nullptr) % 100000)));
+    const unsigned seed = static_cast<unsigned>(
+        envInt("RAMPIX_STORM_SEED", static_cast<int>((time(nullptr) * 31 + getpid()) % 1000000)));
     const int stormSeconds = envInt("RAMPIX_STORM_SECONDS", 30);
     std::printf("storm seed %u, %d s (RAMPIX_STORM_SEED=%u repeats the input)\n", seed, stormSeconds, seed);
     std::fflush(stdout);
     SCOPED_TRACE("storm seed " + std::to_string(seed));
 
+    const char* shots = std::getenv("RAMPIX_STORM_SHOTS");
     XSession x;
     ScratchFolder folder;
     Storm storm(x, seed);
@@ -224,6 +227,9 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
         while (seconds() < end && app.running()) {
             storm.batch();
             ++batches;
+            if (shots && batches % 5 == 0)
+                x.screenshot().save(std::string(shots) + "/storm-" + std::to_string(seed) + "-" +
+                                    std::to_string(batches) + ".png");
             app.output();
             const std::string problems = problemsNow(app, folder);
             ASSERT_EQ(problems, "") << "after batch " << batches << "\n" << app.output();
