@@ -81,10 +81,6 @@ class Storm {
         heldKeys_.clear();
     }
 
-    // The menu as the storm believes it to be (the program may disagree: a right click closing it
-    // can reopen it on its release, and menu items change it too).
-    bool menuOpen() const { return menuOpen_; }
-
   private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < p; }
@@ -188,6 +184,8 @@ class Storm {
     std::mt19937 random_;
     const std::vector<std::string> commandKeys_, stepKeys_, specialKeys_, moveKeys_;
     std::vector<std::string> heldKeys_;
+    // The menu as the storm believes it to be; the program may disagree (a right click that closes
+    // it can reopen it on its release, and menu items close it too).
     bool menuOpen_ = false;
 };
 
