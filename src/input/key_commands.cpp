@@ -1,6 +1,7 @@
 #include "input/key_commands.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 #include "app/globals.h"
@@ -64,11 +65,19 @@ constexpr StepCommand kSpecialStepCommands[] = {
     {kKeyEnd, &Prefs.heightScale, 0.95, 0.0, "Home/End: %4.2f"},
 };
 
+// value x factor + step stored as a float. A step that would leave the float range keeps the last
+// finite value: repeated presses may drive a setting as far as they like, but never to infinity,
+// which would break the picture for good and be written into the preference file.
+float steppedValue(float value, double factor, double step) {
+    const float next = static_cast<float>(value * factor + step);
+    return std::isfinite(next) ? next : value;
+}
+
 template <size_t N>
 bool runStepCommand(const StepCommand (&table)[N], int key) {
     for (const StepCommand& command : table) {
         if (command.key != key) continue;
-        *command.value = static_cast<float>(*command.value * command.factor + command.step);
+        *command.value = steppedValue(*command.value, command.factor, command.step);
         StatusLine.showFloat(command.format, *command.value);
         return true;
     }
@@ -302,7 +311,7 @@ void runSpecialKeyCommand(int key) {
                 StatusLine.showFloat("FogEnd: %4.2f", Prefs.fogEnd);
                 break;
             case 8:
-                Prefs.fogEnd = static_cast<float>(Prefs.fogEnd * 1.05263);
+                Prefs.fogEnd = steppedValue(Prefs.fogEnd, 1.05263, 0.0);
                 if (Prefs.fogEnd > fogLimit) Prefs.fogEnd = fogLimit;
                 Prefs.depthCueFog = 1;
                 StatusLine.showFloat("FogEnd: %4.2f", Prefs.fogEnd);
