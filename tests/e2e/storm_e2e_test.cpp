@@ -2,8 +2,8 @@
 // without Ctrl and Alt, clicks of every button, drags and pointer motion, with the pop-up menu open
 // and closed. The program must keep running, keep its preference file whole and in range, report
 // no sanitizer fault or OpenGL error, and quit cleanly at the end. RAMPIX_STORM_SECONDS sets the
-// length (30 s by default), RAMPIX_STORM_SEED repeats a storm, RAMPIX_STORM_SHOTS=DIR keeps a
-// screenshot of every fifth batch there.
+// length (30 s by default), RAMPIX_STORM_SEED picks another storm (the default one is fixed, so a run can be
+// repeated), RAMPIX_STORM_SHOTS=DIR keeps a screenshot of every fifth batch there.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -205,8 +205,7 @@ bool endedCleanly(RampixProcess& app) {
 }  // namespace
 
 TEST(Storm, RandomInputNeverBreaksTheProgram) {
-    const unsigned seed = static_cast<unsigned>(
-        envInt("RAMPIX_STORM_SEED", static_cast<int>((time(nullptr) * 31 + getpid()) % 1000000)));
+    const unsigned seed = static_cast<unsigned>(envInt("RAMPIX_STORM_SEED", 20261206));
     const int stormSeconds = envInt("RAMPIX_STORM_SECONDS", 30);
     std::printf("storm seed %u, %d s (RAMPIX_STORM_SEED=%u repeats the input)\n", seed, stormSeconds, seed);
     std::fflush(stdout);
