@@ -181,6 +181,7 @@ void measureLoop(XSession& x, const std::string& folder, const char* program, co
 struct StartUp {
     double totalMs = -1.0;
     double toInitEndMs = -1.0;
+    double launchToReadyMs = -1.0;  // from starting the program to its "Ready..." line
 };
 
 StartUp startUpTimes(const TimerLog& log, int64_t keySent) {
@@ -196,9 +197,12 @@ StartUp startUpTimes(const TimerLog& log, int64_t keySent) {
 
 StartUp measureGame(XSession& x, const std::string& folder, double seconds, FrameTimes& times) {
     const std::string logPath = folder + "/game.log";
+    const int64_t launched = monotonicNs();
     RampixProcess app(x.displayName(), folder,
                       {std::string("LD_PRELOAD=") + SWAP_TIMER_LIBRARY, "SWAP_TIMER_LOG=" + logPath});
-    if (!app.waitForOutput("Ready...\n\n", 20000) || !x.waitForWindow("Rampix", 10000)) {
+    const bool ready = app.waitForOutput("Ready...\n\n", 20000);
+    const double launchToReadyMs = (monotonicNs() - launched) * 1e-6;
+    if (!ready || !x.waitForWindow("Rampix", 10000)) {
         std::printf("  the game did not start\n");
         return {};
     }
@@ -220,7 +224,9 @@ StartUp measureGame(XSession& x, const std::string& folder, double seconds, Fram
     if (!problems.empty()) std::printf("  the game reported: %s", problems.c_str());
     const TimerLog log = readLog(logPath);
     times.add(log, window.from, window.to);
-    return startUpTimes(log, keySent);
+    StartUp startUp = startUpTimes(log, keySent);
+    startUp.launchToReadyMs = launchToReadyMs;
+    return startUp;
 }
 
 // "name=value" with a field name of the settings table.
