@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/globals.h"
+#include "app/renderer_warm_up.h"
 #include "app/startup.h"
 #include "base/driver_pin.h"
 #include "base/platform.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     glutReshapeFunc(reshapeWindow);
     glutIdleFunc(requestRedisplay);
     initGraphicsState();
+    warmUpRenderer(catalogue.catalogueTexture(0), catalogue.catalogueTexture(1));
     std::printf("Ready...\n\n");
     std::fflush(stdout);
     glutMainLoop();

@@ -121,17 +121,27 @@ void TerrainSurface::draw(const PrefsRecord& prefs) {
     glTranslatef(x, y, z);
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);
+    glInterleavedArrays(GL_T2F_N3F_V3F, 0, strip_);
+    int count = 0;
     for (int r = 0; r + 1 < rowCount; ++r) {
-        glBegin(GL_TRIANGLE_STRIP);
+        count = 0;
         for (int c = 0; c < columnCount; ++c) {
             for (int row = r; row <= r + 1; ++row) {
                 const SurfaceVertex& vertex = vertices[c][row];
-                glNormal3f(vertex.nx, vertex.ny, vertex.nz);
-                glTexCoord2f(c / sStep, row / tStep);
-                glVertex3f(vertex.x, vertex.y * heightScale, vertex.z);
+                strip_[count++] = {
+                    c / sStep, row / tStep, vertex.nx, vertex.ny, vertex.nz, vertex.x, vertex.y * heightScale,
+                    vertex.z};
             }
         }
-        glEnd();
+        glDrawArrays(GL_TRIANGLE_STRIP, 0, count);
+    }
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    if (count > 0) {
+        const StripVertex& last = strip_[count - 1];
+        glNormal3f(last.nx, last.ny, last.nz);
+        glTexCoord2f(last.s, last.t);
     }
     glPopMatrix();
     endDraw(prefs);

@@ -29,6 +29,9 @@ class TerrainSurface : public SceneObject3D {
     // The downhill direction at (u, v): the plain height difference over 0.02 of the mesh.
     void slopeAt(float u, float v, float& sx, float& sz) const;
     // Strips with normals and texture coordinates; heights are scaled by prefs.heightScale here only.
+    // Each strip goes to OpenGL as one vertex array: the same vertices in the same order as one
+    // glVertex call each, for a fraction of the calls. The client arrays end disabled, and the
+    // current normal and texture coordinate end as the last vertex's, as immediate mode leaves them.
     void draw(const PrefsRecord& prefs);
     using SceneObject3D::draw;
 
@@ -39,6 +42,14 @@ class TerrainSurface : public SceneObject3D {
     SurfaceVertex vertices[kMaxVertices][kMaxVertices] = {};  // [column][row]
 
   private:
+    // One vertex of a strip as OpenGL's T2F_N3F_V3F interleaved layout has it.
+    struct StripVertex {
+        float s, t;
+        float nx, ny, nz;
+        float x, y, z;
+    };
+    StripVertex strip_[2 * kMaxVertices] = {};
+
     // Where a fractional position falls along one axis of the mesh: the vertex, its clamped
     // neighbour and the fraction between them.
     struct GridStep {
