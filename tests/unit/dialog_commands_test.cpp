@@ -2,13 +2,12 @@
 #include "ui/dialog_commands.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/globals.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/dialog_menus.h"
 #include "ui/slider_item.h"
 
@@ -111,12 +110,7 @@ TEST_F(Commands, NavigationKeepsTheStackAndOrigin) {
 }
 
 TEST_F(Commands, SaveAndLoadKeepTheCameraMode) {
-    char pattern[] = "/tmp/rampix-menu-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    char previous[4096];
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(pattern), 0);
-
+    TempFolder folder(true);
     activate(2);  // Load...
     ASSERT_EQ(dialogManager.currentDialog, kLoadMenu);
     activate(1);
@@ -138,7 +132,4 @@ TEST_F(Commands, SaveAndLoadKeepTheCameraMode) {
     EXPECT_EQ(Prefs.fovDegrees, 33);
     EXPECT_FLOAT_EQ(rider.fieldOfView, 33.0f);
     EXPECT_EQ(Prefs.cameraMode, 2) << "the camera mode never comes from the file";
-
-    ASSERT_EQ(chdir(previous), 0);
-    ASSERT_EQ(std::system((std::string("rm -rf ") + pattern).c_str()), 0);
 }
