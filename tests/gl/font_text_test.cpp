@@ -29,10 +29,8 @@ void expectTextAtRest(GLuint fontTexture) {
 }  // namespace
 
 TEST(FontText, GlyphCellsPickTheirTexelAndOtherCodesOnlyAdvanceThePen) {
-    EXPECT_EQ(FontText::glyphCell(' ').column, 0);
-    EXPECT_EQ(FontText::glyphCell(' ').row, 0);
-    EXPECT_EQ(FontText::glyphCell('A').column, 1);
-    EXPECT_EQ(FontText::glyphCell('A').row, 2);
+    EXPECT_TRUE(FontText::glyphCell(' ').column == 0 && FontText::glyphCell(' ').row == 0);
+    EXPECT_TRUE(FontText::glyphCell('A').column == 1 && FontText::glyphCell('A').row == 2);
     GlContext gl(80, 80);
     ASSERT_TRUE(gl.ok());
     TextCanvas canvas(gl, TextCanvas::Font::CellCoded);
@@ -43,10 +41,7 @@ TEST(FontText, GlyphCellsPickTheirTexelAndOtherCodesOnlyAdvanceThePen) {
     EXPECT_TRUE(a.r == 16 && a.g == 64);
     EXPECT_TRUE(tilde.r == 14 * 16 && tilde.g == 5 * 32);
 
-    text.drawText(
-        "\x01\x7f\xc8"
-        "A",
-        10.0f, 20.0f, 10.0f);
+    text.drawText("\x01\x7f\xc8\x41", 10.0f, 20.0f, 10.0f);  // three codes without a glyph, then "A"
     for (int column = 0; column < 31; ++column) EXPECT_FALSE(canvas.lit(column, 20)) << column;
     for (int column = 34; column < 44; ++column) EXPECT_TRUE(canvas.lit(column, 20)) << column;
 }
@@ -149,8 +144,6 @@ TEST(FontText, LongTextIsCutAt79AndOwnTextCanBeDrawnAndFormatted) {
     text.framesShown = 9;
     const std::string longText(200, 'x');
     text.setText(longText.c_str());
-    EXPECT_EQ(std::strlen(text.text), 79u);
-    text.showInt("%s", longText.c_str());
     EXPECT_EQ(std::strlen(text.text), 79u);
     text.showFloat((longText + "%4.2f").c_str(), 1.5f);
     EXPECT_EQ(std::string(text.text), longText.substr(0, 79));

@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -92,4 +93,26 @@ inline Bytes bmpBytes(int32_t width, int32_t height, const std::function<Bgr(int
 
 inline Bytes bmpBytes(int32_t width, int32_t height, Bgr colour) {
     return bmpBytes(width, height, [colour](int, int) { return colour; });
+}
+
+// The 44-byte header of a 16-bit PCM WAV file.
+inline Bytes wavHeader(int rate, int channels, uint32_t dataBytes) {
+    Bytes header(44);
+    const auto put = [&header](size_t at, uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) header[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    const std::string tags = "RIFF    WAVEfmt ";
+    std::copy(tags.begin(), tags.end(), header.begin());
+    std::copy_n("data", 4, header.begin() + 36);
+    const uint32_t frame = static_cast<uint32_t>(channels) * 2;
+    put(4, 36 + dataBytes, 4);
+    put(16, 16, 4);
+    put(20, 1, 2);
+    put(22, static_cast<uint32_t>(channels), 2);
+    put(24, static_cast<uint32_t>(rate), 4);
+    put(28, static_cast<uint32_t>(rate) * frame, 4);
+    put(32, frame, 2);
+    put(34, 16, 2);
+    put(40, dataBytes, 4);
+    return header;
 }

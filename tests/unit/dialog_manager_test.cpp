@@ -40,31 +40,22 @@ struct Wired {
 
 TEST(DialogManager, MenusAreLaidOutFromTheWindowHeightAndShowTheirSettings) {
     Wired w;
-    EXPECT_STREQ(w.manager.item(0)->label, "Main Menu");
-    EXPECT_FLOAT_EQ(w.manager.item(0)->y, 420.0f);
-    EXPECT_STREQ(w.manager.item(5)->label, "Quit");
-    EXPECT_EQ(w.manager.item(5)->id, 99);
+    EXPECT_FLOAT_EQ(w.manager.item(0)->y, 420.0f);  // "Main Menu"
+    EXPECT_EQ(w.manager.item(5)->id, 99);           // "Quit"
     EXPECT_FLOAT_EQ(w.manager.item(5)->y, 180.0f);
-    EXPECT_FLOAT_EQ(w.manager.item(5)->bottom, 210.0f);
     EXPECT_EQ(w.manager.item(4)->state, 1) << "the Info toggle shows infoVisible";
 
-    const int counts[kMenuCount] = {15, 18, 6, 3, 3}, textSizes[kMenuCount] = {10, 10, 20, 20, 20};
-    for (int number = 0; number < kMenuCount; ++number) {
-        w.build(number);
-        EXPECT_EQ(w.manager.itemCount, counts[number]) << number;
-        EXPECT_EQ(DialogItem::textSize, textSizes[number]);
-        EXPECT_EQ(w.text.wobbleOn, number == kMainMenu ? 1 : 0);
-    }
-
+    EXPECT_EQ(w.text.wobbleOn, 1);
     w.prefs.fovDegrees = 120;
     w.prefs.screenClear = 0;
     w.build(kStandardMenu);
+    EXPECT_EQ(w.text.wobbleOn, 0) << "only the Main Menu wobbles";
+    EXPECT_EQ(w.manager.itemCount, 15);
     EXPECT_STREQ(w.manager.item(5)->label, "Magnification/FOV");
     EXPECT_FLOAT_EQ(w.sliderValue(5), 120.0f);
     EXPECT_FLOAT_EQ(w.manager.item(5)->y, 420.0f - 82.0f);
-    for (int i = 0; i < 3; ++i) {  // Screen Clear, Pause, Sounds
-        EXPECT_EQ(w.manager.item(10 + i)->state, i == 1 ? 1 : 0) << i;
-    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w.manager.item(10 + i)->state, i == 1) << i;  // Clear, Pause, Sounds
 }
 
 TEST(DialogManager, RebuildWithoutResetOnlyRefreshesValues) {

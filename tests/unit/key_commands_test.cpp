@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/globals.h"
 #include "input/input_callbacks.h"
@@ -34,6 +35,11 @@ class Keys : public ::testing::Test {
         }
     }
     std::string status() const { return StatusLine.text; }
+    // The menu, help and info flags, the camera mode and the last cursor asked for.
+    std::tuple<int, int, int, int, CursorShape> view() const {
+        return {menuActive, helpVisible, infoVisible, Prefs.cameraMode,
+                fake.cursors.empty() ? CursorShape::Arrow : fake.cursors.back()};
+    }
     FakePlatform fake;
 };
 
@@ -106,14 +112,11 @@ TEST_F(Keys, ExitAndPause) {
 }
 
 TEST_F(Keys, MenuKeyAndHelpKey) {
+    using std::make_tuple;
     press('`');
-    EXPECT_EQ(menuActive, 1);
-    EXPECT_EQ(Prefs.cameraMode, 2) << "the view holds while the menu is open";
-    EXPECT_EQ(fake.cursors.back(), CursorShape::Arrow);
+    EXPECT_EQ(view(), make_tuple(1, 0, 0, 2, CursorShape::Arrow)) << "the view holds while the menu is open";
     press('`');
-    EXPECT_EQ(menuActive, 0);
-    EXPECT_EQ(Prefs.cameraMode, 1);
-    EXPECT_EQ(fake.cursors.back(), CursorShape::None);
+    EXPECT_EQ(view(), make_tuple(0, 0, 0, 1, CursorShape::None));
     Prefs.cameraMode = 0;
     press('`');
     EXPECT_EQ(Prefs.cameraMode, 0);
@@ -123,10 +126,8 @@ TEST_F(Keys, MenuKeyAndHelpKey) {
     press('`');
     infoVisible = 1;
     press('?');
-    EXPECT_EQ(helpVisible, 1);
-    EXPECT_EQ(menuActive, 0);
-    EXPECT_EQ(infoVisible, 0);
-    EXPECT_EQ(Prefs.cameraMode, 1);
+    EXPECT_EQ(view(), make_tuple(0, 1, 0, 1, CursorShape::None))
+        << "help closes the menu and info, forces Manual";
     press('/');
     EXPECT_EQ(helpVisible, 0);
     EXPECT_EQ(Screen.clearPasses, 1) << "hiding the help screen clears it away";
@@ -209,19 +210,15 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
 
     Prefs.cameraMode = 1;
     onMouseButton(2, kDown, 0, 0);
-    EXPECT_EQ(menuActive, 1);
-    EXPECT_EQ(Prefs.cameraMode, 2);
-    EXPECT_EQ(fake.cursors.back(), CursorShape::Arrow);
+    EXPECT_EQ(view(), std::make_tuple(1, 0, 0, 2, CursorShape::Arrow));
     onMouseButton(2, kUp, 0, 0);  // released within the same frame: nothing more happens
     EXPECT_EQ(menuActive, 1);
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.rightButton, 0);
 
     onMouseButton(2, kDown, 0, 0);
-    EXPECT_EQ(menuActive, 0);
-    EXPECT_EQ(Prefs.cameraMode, 1);
+    EXPECT_EQ(view(), std::make_tuple(0, 0, 0, 1, CursorShape::None));
     EXPECT_EQ(Screen.clearPasses, 1);
-    EXPECT_EQ(fake.cursors.back(), CursorShape::None);
     EXPECT_EQ(fake.warps.back(), std::make_pair(500, 500));
     onMouseButton(2, kUp, 0, 0);
     onMouseButton(3, kDown, 0, 0);  // a wheel event in the same frame

@@ -17,27 +17,11 @@
 namespace {
 using Samples = std::vector<int16_t>;
 
-// A 16-bit PCM WAV file in the device's format (samples in the host's byte order, as the device's).
+// A WAV file in the device's format; the samples in the host's byte order, as the device's.
 Bytes wavBytes(const SDL_AudioSpec& spec, const Samples& samples) {
-    const uint32_t size = static_cast<uint32_t>(samples.size() * 2), frame = spec.channels * 2u;
-    Bytes wav(44);
-    const auto put = [&wav](size_t at, uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) wav[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    };
-    std::memcpy(&wav[0], "RIFF", 4);
-    std::memcpy(&wav[8], "WAVEfmt ", 8);
-    std::memcpy(&wav[36], "data", 4);
-    put(4, 36 + size, 4);
-    put(16, 16, 4);
-    put(20, 1, 2);  // PCM
-    put(22, spec.channels, 2);
-    put(24, static_cast<uint32_t>(spec.freq), 4);
-    put(28, spec.freq * frame, 4);
-    put(32, frame, 2);
-    put(34, 16, 2);
-    put(40, size, 4);
+    Bytes wav = wavHeader(spec.freq, spec.channels, static_cast<uint32_t>(samples.size() * 2));
     const uint8_t* data = reinterpret_cast<const uint8_t*>(samples.data());
-    wav.insert(wav.end(), data, data + size);
+    wav.insert(wav.end(), data, data + samples.size() * 2);
     return wav;
 }
 
