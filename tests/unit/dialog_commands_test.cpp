@@ -66,8 +66,6 @@ TEST_F(Commands, FogFadeAndImageSliders) {
     EXPECT_EQ(Prefs.tessellation, 70);
     EXPECT_EQ(terrainSurface.columns, 70);
     EXPECT_EQ(status(), "Tesselation:: 70");
-    activate(20, 0.5f);
-    EXPECT_FLOAT_EQ(rider.damping, 0.5f);
 
     activate(92);  // Standard Controls...
     ASSERT_EQ(dialogManager.currentDialog, kStandardMenu);
@@ -80,15 +78,14 @@ TEST_F(Commands, FogFadeAndImageSliders) {
     activate(55, 0.015f);
     EXPECT_EQ(Prefs.fadeEffect, 0.0f);
     EXPECT_EQ(status(), "Fade: 0.00");
-    activate(59, 6.8f);
-    EXPECT_EQ(Prefs.letterbox, 6);
-    EXPECT_EQ(status(), "Letterbox: 6");
 }
 
 TEST_F(Commands, NavigationKeepsTheStackAndOrigin) {
     dialogManager.originX = 40.0f;
     dialogManager.originY = -10.0f;
+    dialogManager.focusIndex = 5;
     activate(3);
+    EXPECT_EQ(dialogManager.focusIndex, 0) << "a new dialog starts with its first widget focused";
     activate(92);
     activate(92);
     EXPECT_EQ(dialogManager.currentDialog, kCustomMenu);
@@ -100,8 +97,6 @@ TEST_F(Commands, NavigationKeepsTheStackAndOrigin) {
 
     activate(80);
     EXPECT_EQ(infoVisible, 1);
-    activate(80);
-    EXPECT_EQ(infoVisible, 0);
 
     Clock.now = 12.0f;
     activate(99);

@@ -1,7 +1,10 @@
 // The one-key commands, function keys, pointer and mouse buttons, driven through the real input
 // callbacks against the program's own globals.
+#include "input/key_commands.h"
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -236,4 +239,24 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
     EXPECT_EQ(Pointer.leftButton, kButtonReleased);
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.leftButton, kButtonUp);
+}
+
+// Settings stepped by keys stay finite however often a key is pressed, so the picture survives and a
+// save never writes infinity into the preference file.
+TEST_F(Keys, RepeatedStepKeysStopAtTheLargestFiniteValue) {
+    for (int i = 0; i < 3000; ++i) {
+        for (int key : {'+', '=', ')', ']'}) runKeyCommand(key);
+        for (int key : {int{kKeyF2}, 4, 8, 10, int{kKeyHome}}) runSpecialKeyCommand(key);
+    }
+    for (const float value :
+         {Prefs.moveSpeed, Prefs.rotateSpeed, Prefs.lightRotateSpeed, Prefs.objectSize, Prefs.damping,
+          Prefs.textureMag, Prefs.fogEnd, Prefs.bumpResponse, Prefs.heightScale}) {
+        EXPECT_TRUE(std::isfinite(value));
+        EXPECT_GT(value, 1.0e36f) << "the keys still drive the value as far as the float range goes";
+    }
+    const float largest = Prefs.moveSpeed;
+    runKeyCommand('+');
+    EXPECT_EQ(Prefs.moveSpeed, largest);
+    runKeyCommand('_');
+    EXPECT_EQ(Prefs.moveSpeed, static_cast<float>(largest * 0.9)) << "and back down from there";
 }
