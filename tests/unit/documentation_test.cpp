@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -63,9 +62,20 @@ Lines section(const Lines& lines, const std::string& start, const std::string& e
 }
 
 // A Markdown table cell as shown: the code-span ticks around it and backslash escapes removed.
-std::string cellText(const std::string& cell) {
-    const std::string plain = std::regex_replace(normalised(cell), std::regex("^(`+) ?(.*?) ?\\1$"), "$2");
-    return std::regex_replace(plain, std::regex("\\\\(.)"), "$1");
+std::string cellText(std::string cell) {
+    cell = normalised(cell);
+    for (const std::string ticks : {"``", "`"}) {
+        const size_t n = ticks.size();
+        if (cell.size() >= 2 * n && cell.compare(0, n, ticks) == 0 &&
+            cell.compare(cell.size() - n, n, ticks) == 0) {
+            cell = normalised(cell.substr(n, cell.size() - 2 * n));
+            break;
+        }
+    }
+    std::string plain;
+    for (size_t i = 0; i < cell.size(); ++i)
+        plain += cell[i] == '\\' && i + 1 < cell.size() ? cell[++i] : cell[i];
+    return plain;
 }
 
 // The rows of the first table in the lines, header and separator left out.
