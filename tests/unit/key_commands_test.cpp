@@ -50,34 +50,28 @@ constexpr int kDown = 0, kUp = 1;
 }  // namespace
 
 TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheMesh) {
-    rider.fieldOfView = 179.0f;
-    press(',');
-    EXPECT_FLOAT_EQ(rider.fieldOfView, 179.0f);
-    EXPECT_EQ(status(), "FOV: 179 Degrees");
-    rider.fieldOfView = 1.0f;
-    press('.');
-    EXPECT_EQ(Prefs.fovDegrees, 1);
-    EXPECT_EQ(status(), "FOV:   1 Degrees");
-
-    Prefs.tessellation = 32;
-    press('<', 3);
-    EXPECT_EQ(Prefs.tessellation, 31);
-    EXPECT_EQ(status(), "Tesselation: 31");
-    EXPECT_EQ(terrainSurface.columns, 31) << "the mesh is rebuilt at the new tessellation";
-    for (int before : {99, 500}) {  // 500: only a file could hold this
-        Prefs.tessellation = before;
-        press('>');
-        EXPECT_EQ(Prefs.tessellation, 99);
-        EXPECT_EQ(status(), "Tesselation: 99");
+    for (const auto& [fov, key, message] :
+         {std::tuple{179.0f, ',', "FOV: 179 Degrees"}, {1.0f, '.', "FOV:   1 Degrees"}}) {
+        rider.fieldOfView = fov;
+        press(key);
+        EXPECT_EQ(Prefs.fovDegrees, static_cast<int>(fov));
+        EXPECT_EQ(status(), message);
     }
-    Prefs.imageIndex = 11;
-    press('i');
-    EXPECT_EQ(Prefs.imageIndex, 0);
-    EXPECT_EQ(status(), "Image 0/11: Sand");
-    Prefs.bumpOption = 4;
-    press('O');
-    EXPECT_EQ(Prefs.bumpOption, 0);
-    EXPECT_EQ(status(), "Option 0/4: Mounds");
+    // The setting, its value before, the key, its presses, the value after and the message.
+    const std::tuple<int*, int, char, int, int, const char*> steps[] = {
+        {&Prefs.tessellation, 32, '<', 3, 31, "Tesselation: 31"},
+        {&Prefs.tessellation, 99, '>', 1, 99, "Tesselation: 99"},
+        {&Prefs.tessellation, 500, '>', 1, 99, "Tesselation: 99"},  // only a file could hold 500
+        {&Prefs.imageIndex, 11, 'i', 1, 0, "Image 0/11: Sand"},
+        {&Prefs.bumpOption, 4, 'O', 1, 0, "Option 0/4: Mounds"}};
+    for (const auto& [setting, before, key, times, after, message] : steps) {
+        *setting = before;
+        press(key, times);
+        EXPECT_EQ(*setting, after) << key;
+        EXPECT_EQ(status(), message);
+        EXPECT_TRUE(before != 32 || terrainSurface.columns == 31)
+            << "the mesh is rebuilt at the new tessellation";
+    }
 
     terrainSurface.vertices[0][0].y = 99.0f;  // a mark that only a rebuild removes
     for (unsigned char key : {'i', 'l', 'w', '-', ','}) press(key);
