@@ -3,59 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "scene/scene_object.h"
 #include "scene/spot_light.h"
 #include "settings/prefs.h"
 #include "support/gl_context.h"
+#include "support/gl_helpers.h"
 #include "textures/procedural_texture.h"
 
-namespace {
-void expectRestingState() {
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_TRUE(depthWrites);
-}
-
-// The camera of the rider: turned by pitch about x, then by heading about y, standing at the origin.
-void lookAs(const SceneObject3D& viewer) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(90.0, 1.0, 0.1, 10.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glRotatef(viewer.pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(viewer.heading, 0.0f, 1.0f, 0.0f);
-}
-
-bool lit(const GlContext::Pixel& p) {
-    return p.r > 128;
-}
-}  // namespace
-
-TEST(SceneObjectDraw, LeavesTheRestingStateWhateverWasOnBefore) {
-    GlContext gl(32, 32);
-    ASSERT_TRUE(gl.ok());
-    PrefsRecord prefs;
-    prefs.texturesOn = 1;
-    SceneObject3D viewer, object;
-    object.depthWrite = 0;
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    object.draw(viewer, prefs);
-    expectRestingState();
-    GLint blendSource = 0;
-    glGetIntegerv(GL_BLEND_SRC, &blendSource);
-    EXPECT_EQ(blendSource, GL_SRC_ALPHA);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST(SceneObjectDraw, WithoutTexturesTheQuadIsFlatAndTheBindingStays) {
+TEST(SceneObjectDraw, FlatWithoutTexturesAndTheRestingStateAfterwards) {
     GlContext gl(32, 32);
     ASSERT_TRUE(gl.ok());
     const unsigned checker = makeProceduralTexture(kCheckerboardKind, 0);
@@ -66,17 +23,18 @@ TEST(SceneObjectDraw, WithoutTexturesTheQuadIsFlatAndTheBindingStays) {
     SceneObject3D viewer, object;
     object.texture = static_cast<int>(checker);
     object.setRGBA(1.0f, 0.0f, 0.0f, 1.0f);
-    object.moveTo(0.0f, 0.0f, -0.5f);
+    object.moveTo(0.0f, 0.0f, -0.5f);  // the quad fills the whole view
+    object.depthWrite = 0;
+    glEnable(GL_DEPTH_TEST);  // whatever was on before
+    glEnable(GL_BLEND);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    object.draw(viewer, prefs);  // the quad fills the whole view
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(static_cast<unsigned>(bound), grid);
-    for (int x : {0, 5, 13, 31}) {
+    object.draw(viewer, prefs);
+    expectRestingState();
+    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
+    EXPECT_EQ(static_cast<unsigned>(glInteger(GL_TEXTURE_BINDING_2D)), grid);
+    for (int x : {0, 13, 31}) {
         const auto p = gl.pixel(x, 16);
-        EXPECT_EQ(p.r, 255);
-        EXPECT_EQ(p.g, 0);
-        EXPECT_EQ(p.b, 0);
+        EXPECT_TRUE(p.r == 255 && p.g == 0 && p.b == 0) << x;
     }
 
     prefs.texturesOn = 1;  // with textures the checkerboard's transparent squares fail the alpha test
@@ -84,9 +42,8 @@ TEST(SceneObjectDraw, WithoutTexturesTheQuadIsFlatAndTheBindingStays) {
     object.draw(viewer, prefs);
     int black = 0, red = 0;
     for (int x = 0; x < 32; ++x) {
-        const auto p = gl.pixel(x, 16);
-        black += p.r == 0 ? 1 : 0;
-        red += p.r > 200 && p.g == 0 ? 1 : 0;
+        black += gl.pixel(x, 16).r == 0;
+        red += gl.pixel(x, 16).r > 200 && gl.pixel(x, 16).g == 0;
     }
     EXPECT_GT(black, 4);
     EXPECT_GT(red, 4);
@@ -100,108 +57,64 @@ TEST(SceneObjectDraw, BillboardFacesTheViewer) {
     SceneObject3D viewer, sprite;
     viewer.heading = 90.0f;
     viewer.pitch = 20.0f;
-    // Two units straight ahead of the turned viewer.
-    const double h = viewer.heading * 3.14159265358979 / 180.0;
-    const double p = viewer.pitch * 3.14159265358979 / 180.0;
+    const double h = viewer.heading * M_PI / 180.0, p = viewer.pitch * M_PI / 180.0;
     sprite.moveTo(static_cast<float>(2.0 * std::cos(p) * std::sin(h)), static_cast<float>(-2.0 * std::sin(p)),
-                  static_cast<float>(-2.0 * std::cos(p) * std::cos(h)));
+                  static_cast<float>(-2.0 * std::cos(p) * std::cos(h)));  // two units straight ahead
     sprite.width = sprite.height = 0.5f;  // a 1 x 1 square: a quarter of the view across
     sprite.setRGBA(1.0f, 0.0f, 0.0f, 1.0f);
-    sprite.depthWrite = 0;
-
-    lookAs(viewer);
-    sprite.draw(viewer, prefs);
-    EXPECT_TRUE(lit(gl.pixel(32, 32)));
-    for (int corner : {26, 37}) {
-        EXPECT_TRUE(lit(gl.pixel(corner, corner))) << corner;
-        EXPECT_TRUE(lit(gl.pixel(corner, 63 - corner))) << corner;
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(90.0, 1.0, 0.1, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glRotatef(viewer.pitch, 1.0f, 0.0f, 0.0f);  // the rider's camera at the origin
+    glRotatef(viewer.heading, 0.0f, 1.0f, 0.0f);
+    const auto lit = [&gl](int x, int y) { return gl.pixel(x, y).r > 128; };
+    for (bool billboard : {true, false}) {  // its own angles: seen almost edge-on from this viewer
+        sprite.billboard = billboard;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        sprite.draw(viewer, prefs);
+        for (int corner : {26, 37}) {
+            EXPECT_EQ(lit(corner, corner), billboard) << corner;
+            EXPECT_EQ(lit(corner, 63 - corner), billboard) << corner;
+        }
     }
-    EXPECT_FALSE(lit(gl.pixel(32, 44)));
-    EXPECT_FALSE(lit(gl.pixel(20, 32)));
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    sprite.billboard = 0;  // its own angles: seen almost edge-on from this viewer
+    sprite.billboard = 1;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     sprite.draw(viewer, prefs);
-    EXPECT_FALSE(lit(gl.pixel(26, 26)));
-    EXPECT_FALSE(lit(gl.pixel(37, 37)));
+    EXPECT_TRUE(lit(32, 32));
+    EXPECT_FALSE(lit(32, 44));
+    EXPECT_FALSE(lit(20, 32));
 }
 
-TEST(SpotLightApply, DefaultsGiveTheListedVectors) {
+TEST(SpotLightApply, VectorsShininessAndAmbientZero) {
     GlContext gl(8, 8);
     ASSERT_TRUE(gl.ok());
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     SpotLight light;
     light.apply();
-    float v[4];
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, v);
-    EXPECT_FLOAT_EQ(v[0], 0.2f);
-    EXPECT_FLOAT_EQ(v[3], 1.0f);
-    glGetLightfv(GL_LIGHT0, GL_AMBIENT, v);
-    EXPECT_FLOAT_EQ(v[2], 0.2f);
-    EXPECT_FLOAT_EQ(v[3], 1.0f);
-    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, v);
-    EXPECT_FLOAT_EQ(v[1], 0.5f);
-    glGetLightfv(GL_LIGHT0, GL_SPECULAR, v);
-    EXPECT_FLOAT_EQ(v[0], 0.99f);
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, v);
-    EXPECT_FLOAT_EQ(v[1], 0.99f);
-    EXPECT_FLOAT_EQ(v[3], 1.0f);
-    glGetMaterialfv(GL_BACK, GL_SHININESS, v);
-    EXPECT_FLOAT_EQ(v[0], 10.0f);
-    glGetLightfv(GL_LIGHT0, GL_POSITION, v);
-    EXPECT_FLOAT_EQ(v[0], 1.0f);
-    EXPECT_FLOAT_EQ(v[1], 1.0f);
-    EXPECT_FLOAT_EQ(v[2], 1.0f);
-    EXPECT_FLOAT_EQ(v[3], 1.0f);
-    glGetLightfv(GL_LIGHT0, GL_SPOT_CUTOFF, v);
-    EXPECT_FLOAT_EQ(v[0], 180.0f);
-    glGetLightfv(GL_LIGHT0, GL_SPOT_EXPONENT, v);
-    EXPECT_FLOAT_EQ(v[0], 1.0f);
+    using V = std::vector<float>;
+    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_POSITION), (V{1.0f, 1.0f, 1.0f, 1.0f})) << "positional";
+    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_DIFFUSE)[1], 0.5f);
+    EXPECT_EQ(glFloats(glGetMaterialfv, GL_BACK, GL_SPECULAR), (V{0.99f, 0.99f, 0.99f, 1.0f}));
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
 
-TEST(SpotLightApply, ShininessTruncatesAndAmbientZeroKeepsAlpha) {
-    GlContext gl(8, 8);
-    ASSERT_TRUE(gl.ok());
-    SpotLight light;
-    float v[4];
-    light.shininess = 10.9f;
-    light.apply();
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, v);
-    EXPECT_FLOAT_EQ(v[0], 10.0f);
-    light.shininess = 0.5f;
-    light.ambient = 0.0f;
-    light.apply();
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, v);
-    EXPECT_FLOAT_EQ(v[0], 0.0f);
-    for (bool model : {true, false}) {
-        if (model)
-            glGetFloatv(GL_LIGHT_MODEL_AMBIENT, v);
-        else
-            glGetLightfv(GL_LIGHT0, GL_AMBIENT, v);
-        EXPECT_FLOAT_EQ(v[0], 0.0f);
-        EXPECT_FLOAT_EQ(v[1], 0.0f);
-        EXPECT_FLOAT_EQ(v[2], 0.0f);
-        EXPECT_FLOAT_EQ(v[3], 1.0f);
+    for (const auto& [shininess, applied] : {std::pair{10.9f, 10.0f}, {0.5f, 0.0f}}) {
+        light.shininess = shininess;
+        light.ambient = 0.0f;
+        light.apply();
+        EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], applied);
+        EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_AMBIENT), (V{0.0f, 0.0f, 0.0f, 1.0f}));
+        V model(4);
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, model.data());
+        EXPECT_EQ(model, (V{0.0f, 0.0f, 0.0f, 1.0f}));
     }
 
     // Colour and intensity scale every vector; another light index leaves light 0 alone.
-    light.ambient = 0.5f;
     light.setRGBA(1.0f, 0.5f, 0.0f, 1.0f);
     light.intensity = 0.5f;
     light.lightIndex = 2;
     light.apply();
-    glGetLightfv(GL_LIGHT2, GL_DIFFUSE, v);
-    EXPECT_FLOAT_EQ(v[0], 0.25f);
-    EXPECT_FLOAT_EQ(v[1], 0.125f);
-    EXPECT_FLOAT_EQ(v[2], 0.0f);
-    EXPECT_FLOAT_EQ(v[3], 1.0f);
-    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, v);
-    EXPECT_FLOAT_EQ(v[0], 0.5f);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT2));
+    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT2, GL_DIFFUSE), (V{0.25f, 0.125f, 0.0f, 1.0f}));
+    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_DIFFUSE)[0], 0.5f);
     light.lightIndex = 8;  // no such light: nothing is set
     light.apply();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

@@ -8,6 +8,7 @@
 #include "base/screen_view.h"
 #include "motion/wave_generator.h"
 #include "support/gl_context.h"
+#include "support/gl_helpers.h"
 #include "ui/font_text.h"
 
 struct TextCanvas {
@@ -26,15 +27,7 @@ struct TextCanvas {
                 texels[t][column][3] = 255;
             }
         }
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 16, 8, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        return name;
+        return nearestTexture(16, 8, &texels[0][0][0]);
     }
 
     explicit TextCanvas(const GlContext& gl, Font font = Font::White) : context(gl) {

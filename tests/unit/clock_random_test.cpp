@@ -1,75 +1,69 @@
 #include <gtest/gtest.h>
 
 #include "base/frame_clock.h"
-#include "base/math_helpers.h"
 #include "base/random.h"
+#include "motion/wave_generator.h"
 #include "support/fake_platform.h"
 
 TEST(Random, FixedSequenceAndRange) {
     seedRandom(1);
-    EXPECT_EQ(nextRandom(), 41);
-    EXPECT_EQ(nextRandom(), 18467);
-    EXPECT_EQ(nextRandom(), 6334);
-    EXPECT_EQ(nextRandom(), 26500);
-    seedRandom(7);
-    bool seen[2] = {false, false};
+    for (int expected : {41, 18467, 6334, 26500}) EXPECT_EQ(nextRandom(), expected);
+    int seen[2] = {0, 0};
     for (int i = 0; i < 2000; ++i) {
         const int value = static_cast<int>(randomRange(2.0));
         ASSERT_TRUE(value == 0 || value == 1);
-        seen[value] = true;
+        ++seen[value];
     }
     EXPECT_TRUE(seen[0] && seen[1]);
 }
 
-TEST(FrameClock, StallsCountAsAFiftiethAndTimeGoesOnFromThere) {
+TEST(FrameClock, StallsCountAsAFiftiethAndTheRestartNeverStepsBack) {
     FakePlatform fake;
     FrameClock clock;
-    fake.elapsedMs = 1000;
-    clock.tick();  // the very first tick is itself a stall from 0
-    EXPECT_FLOAT_EQ(clock.dt, 0.05f);
-    EXPECT_NEAR(clock.now, 0.05f, 1e-6);
-    fake.elapsedMs = 1020;
-    clock.tick();
-    EXPECT_NEAR(clock.dt, 0.02f, 1e-5);
-    EXPECT_NEAR(clock.now, 0.07f, 1e-5);
-    fake.elapsedMs = 3020;  // a two-second stall
-    clock.tick();
-    EXPECT_FLOAT_EQ(clock.dt, 0.05f);
-    EXPECT_NEAR(clock.now, 0.12f, 1e-5);
-    fake.elapsedMs = 3030;
-    clock.tick();
-    EXPECT_NEAR(clock.dt, 0.01f, 1e-5);
-    EXPECT_NEAR(clock.now, 0.13f, 1e-5);
-}
-
-TEST(FrameClock, RestartAfterALongSplashNeverGivesANegativeStep) {
-    FakePlatform fake;
-    FrameClock clock;
-    for (int ms = 0; ms <= 30000; ms += 20) {  // a 30-second splash
-        fake.elapsedMs = ms;
+    const struct {
+        int ms;
+        float dt, now;
+    } ticks[] = {{1000, 0.05f, 0.05f}, {1020, 0.02f, 0.07f}, {3020, 0.05f, 0.12f}, {3030, 0.01f, 0.13f}};
+    for (const auto& t : ticks) {  // the first tick is itself a stall from 0; 3020 a two-second one
+        fake.elapsedMs = t.ms;
         clock.tick();
+        EXPECT_NEAR(clock.dt, t.dt, 1e-5) << t.ms;
+        EXPECT_NEAR(clock.now, t.now, 1e-5) << t.ms;
     }
-    ASSERT_GT(clock.now, 29.0f);
-    clock.restart();
-    fake.elapsedMs += 40;  // a quick initialisation: the step is the real time it took
+    fake.elapsedMs = 30000;  // a long splash
     clock.tick();
-    EXPECT_NEAR(clock.dt, 0.04f, 1e-3);
-    EXPECT_NEAR(clock.now, 0.04f, 1e-3);
-
-    clock.restart();
-    fake.elapsedMs += 700;  // a slow one is clamped
-    clock.tick();
-    EXPECT_FLOAT_EQ(clock.dt, 0.05f);
-    EXPECT_NEAR(clock.now, 0.05f, 1e-4);
+    ASSERT_GT(clock.now, 0.13f);
+    for (int initMs : {40, 700}) {  // the real initialisation time, a slow one clamped
+        clock.restart();
+        fake.elapsedMs += initMs;
+        clock.tick();
+        EXPECT_NEAR(clock.dt, initMs < 100 ? 0.04f : 0.05f, 1e-4);
+        EXPECT_NEAR(clock.now, clock.dt, 1e-4);
+    }
 }
 
-TEST(Interpolation, EndsAndMiddle) {
-    EXPECT_FLOAT_EQ(linearInterpolate(2.0f, 4.0f, 0.25f), 2.5f);
-    EXPECT_FLOAT_EQ(cosineInterpolate(5.0f, 0.0f, 0.0f), 5.0f);
-    EXPECT_NEAR(cosineInterpolate(5.0f, 0.0f, 1.0f), 0.0f, 1e-6);
-    EXPECT_NEAR(cosineInterpolate(5.0f, 0.0f, 0.5f), 2.5f, 1e-6);
-    float x = 3.0f, y = 4.0f, z = 0.0f;
-    clampLength(x, y, z, 2.5f);
-    EXPECT_FLOAT_EQ(x, 1.5f);
-    EXPECT_FLOAT_EQ(y, 2.0f);
+TEST(WaveGenerator, ResetAdvanceAndHeldChannels) {
+    WaveGenerator waves;
+    waves.reset(12);
+    ASSERT_EQ(waves.channelCount, 10);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_GE(waves.rate[k], 0.03f);
+        EXPECT_LT(waves.rate[k], 0.04f);
+    }
+    const WaveGenerator before = waves;
+    seedRandom(5);
+    for (int k = 0; k < 20; ++k) nextRandom();
+    const int after = nextRandom();
+    seedRandom(5);
+    waves.advance(0.0f, 1.0f);  // two draws per channel, nothing changes
+    EXPECT_EQ(nextRandom(), after);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(waves.phase[k], before.phase[k]);
+        EXPECT_EQ(waves.rate[k], before.rate[k]);
+    }
+    waves.held[3] = 1;
+    const float phase = waves.phase[3], rate = waves.rate[3];
+    waves.advance(0.5f, 2.0f);
+    EXPECT_EQ(waves.rate[3], rate);
+    EXPECT_EQ(waves.phase[3], phase + 0.5f * rate * 2.0f);
 }

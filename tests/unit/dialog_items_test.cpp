@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
 #include "ui/back_button_item.h"
@@ -14,10 +16,16 @@ struct Input {
     PointerState pointer;
     float out = -99.0f;
 
-    void at(int px, int py, int button) {
+    Input& at(int px, int py, int button) {
         pointer.x = px;
         pointer.y = py;
         pointer.leftButton = button;
+        return *this;
+    }
+    Input& key(int ordinary, int special = 0) {
+        keys.key = ordinary;
+        keys.specialKey = special;
+        return *this;
     }
     int offer(DialogItem& widget, int focused, float ox = 0.0f, float oy = 0.0f) {
         return widget.handleInput(keys, pointer, ox, oy, out, focused);
@@ -36,198 +44,133 @@ std::string valueText(const SliderItem& s) {
 }
 }  // namespace
 
-TEST(SliderItem, QuadraticClickAtMidTrackGivesAQuarterAndKnobReturnsToTheMiddle) {
+TEST(SliderItem, QuadraticClickAtMidTrackGivesAQuarterAndTheKnobStaysOnTheTrack) {
     SliderItem s;
     initSlider(s, 2.0f, 2.0f, 10.0f, 0, 0);
     Input in;
-    in.at(100, 110, kButtonPressed);
-    EXPECT_EQ(in.offer(s, 0), kInputActivated);
+    EXPECT_EQ(in.at(100, 110, kButtonPressed).offer(s, 0), kInputActivated);
     EXPECT_FLOAT_EQ(s.value, 4.0f);
     EXPECT_FLOAT_EQ(in.out, 4.0f);
     EXPECT_FLOAT_EQ(s.knobOffset(), 70.0f);
     EXPECT_EQ(valueText(s), " 4.00");
+    initSlider(s, 0.0f, 0.01f, 1.0f, 0, 0);  // the fade snaps to 0 under its minimum of 0.01
+    EXPECT_FLOAT_EQ(s.knobOffset(), 0.0f);
 }
 
-TEST(SliderItem, BothEdgesCountAsInsideWithTheOriginTruncated) {
+TEST(SliderItem, EdgesCountAsInsideAndOnlyTheFocusedSliderFollowsADragAboveOrBelowIt) {
     SliderItem s;
     initSlider(s, 0.0f, 0.0f, 1.0f, 0, 1);
     Input in;
     const float ox = 10.9f, oy = 20.9f;  // counts as (10, 20)
-    in.at(40, 120, kButtonPressed);
-    EXPECT_EQ(s.hitTest(in.pointer, ox, oy), kHitInside);
-    EXPECT_EQ(in.offer(s, 0, ox, oy), kInputActivated);
-    EXPECT_FLOAT_EQ(s.value, 0.0f);
-    in.at(180, 144, kButtonPressed);
-    EXPECT_EQ(s.hitTest(in.pointer, ox, oy), kHitInside);
-    EXPECT_EQ(in.offer(s, 0, ox, oy), kInputActivated);
-    EXPECT_FLOAT_EQ(s.value, 1.0f);
-    in.at(39, 120, kButtonPressed);
-    EXPECT_EQ(s.hitTest(in.pointer, ox, oy), kHitVertical);
-    EXPECT_EQ(in.offer(s, 0, ox, oy), kInputIgnored);
-    in.at(181, 119, kButtonPressed);
-    EXPECT_EQ(s.hitTest(in.pointer, ox, oy), 0);
-    in.at(100, 145, kButtonPressed);
-    EXPECT_EQ(s.hitTest(in.pointer, ox, oy), kHitHorizontal);
-}
+    const struct {
+        int x, y, hit;
+        float value;
+    } clicks[] = {{40, 120, kHitInside, 0.0f},
+                  {180, 144, kHitInside, 1.0f},
+                  {39, 120, kHitVertical, 1.0f},
+                  {181, 119, 0, 1.0f},
+                  {100, 145, kHitHorizontal, 1.0f}};
+    for (const auto& c : clicks) {
+        in.at(c.x, c.y, kButtonPressed);
+        EXPECT_EQ(s.hitTest(in.pointer, ox, oy), c.hit) << c.x << "," << c.y;
+        EXPECT_EQ(in.offer(s, 0, ox, oy), c.hit == kHitInside ? kInputActivated : kInputIgnored);
+        EXPECT_FLOAT_EQ(s.value, c.value);
+    }
 
-TEST(SliderItem, OnlyTheFocusedSliderFollowsADragAboveOrBelowIt) {
-    SliderItem s;
     initSlider(s, 0.0f, 0.0f, 1.0f, 0, 1);
-    Input in;
     in.at(65, 300, kButtonHeld);
     EXPECT_EQ(in.offer(s, 0), kInputIgnored);
-    EXPECT_FLOAT_EQ(s.value, 0.0f);
     EXPECT_EQ(in.offer(s, 1), kInputActivated);
     EXPECT_FLOAT_EQ(s.value, 0.25f);
-    in.at(170, -40, kButtonHeld);
-    EXPECT_EQ(in.offer(s, 1), kInputActivated);
+    EXPECT_EQ(in.at(170, -40, kButtonHeld).offer(s, 1), kInputActivated);
     EXPECT_FLOAT_EQ(in.out, 1.0f);
-    in.at(171, 110, kButtonHeld);  // beyond the right end
-    EXPECT_EQ(in.offer(s, 1), kInputIgnored);
-    EXPECT_FLOAT_EQ(s.value, 1.0f);
+    EXPECT_EQ(in.at(171, 110, kButtonHeld).offer(s, 1), kInputIgnored) << "beyond the right end";
 }
 
-TEST(SliderItem, KeySteps) {
+TEST(SliderItem, KeyStepsAndTheIntegerSliderWithAHalfStepMaximum) {
     SliderItem s;
     initSlider(s, 0.5f, 0.5f, 2.5f, 0, 0);
     Input in;
-    in.keys.specialKey = kKeyLeft;
-    EXPECT_EQ(in.offer(s, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(s, 1), kInputActivated);
+    EXPECT_EQ(in.key(0, kKeyLeft).offer(s, 0), kInputIgnored);
+    EXPECT_EQ(in.offer(s, 1), kInputActivated) << "left at the minimum still answers";
     EXPECT_FLOAT_EQ(in.out, 0.5f);
-    in.keys.specialKey = kKeyRight;
-    EXPECT_EQ(in.offer(s, 1), kInputActivated);
+    EXPECT_EQ(in.key(0, kKeyRight).offer(s, 1), kInputActivated);
     EXPECT_FLOAT_EQ(s.value, 0.52f);
-    for (int passing : {kKeyDown, kKeyUp, kKeyF1}) {  // keys that only pass over the slider
-        in.keys.specialKey = passing;
-        EXPECT_EQ(in.offer(s, 1), kInputIgnored);
-    }
-}
+    for (int passing : {kKeyDown, kKeyUp, kKeyF1}) EXPECT_EQ(in.key(0, passing).offer(s, 1), kInputIgnored);
 
-TEST(SliderItem, IntegerSliderReachesItsHalfStepMaximumButShowsTheInteger) {
-    SliderItem s;
     initSlider(s, 0.0f, 0.0f, 11.5f, 1, 1);
-    Input in;
-    in.at(100, 110, kButtonPressed);
-    in.offer(s, 0);
-    in.at(170, 110, kButtonHeld);
-    EXPECT_EQ(in.offer(s, 1), kInputActivated);
+    in.key(0).at(100, 110, kButtonPressed).offer(s, 0);
+    EXPECT_EQ(in.at(170, 110, kButtonHeld).offer(s, 1), kInputActivated);
     EXPECT_FLOAT_EQ(s.value, 11.5f);
     EXPECT_EQ(valueText(s), "   11");
     initSlider(s, 11.0f, 0.0f, 11.5f, 1, 1);
-    in.at(0, 0, kButtonUp);
-    in.keys.specialKey = kKeyRight;
-    in.offer(s, 1);
-    EXPECT_FLOAT_EQ(s.value, 11.5f);
-    in.offer(s, 1);
-    EXPECT_FLOAT_EQ(s.value, 11.5f);
-    in.keys.specialKey = kKeyLeft;
-    in.offer(s, 1);
+    in.at(0, 0, kButtonUp).key(0, kKeyRight);
+    for (float expected : {11.5f, 11.5f}) {
+        in.offer(s, 1);
+        EXPECT_FLOAT_EQ(s.value, expected);
+    }
+    in.key(0, kKeyLeft).offer(s, 1);
     EXPECT_FLOAT_EQ(s.value, 10.5f);
     EXPECT_EQ(valueText(s), "   10");
-}
-
-TEST(SliderItem, KnobStaysOnTheTrackForASettingBelowTheMinimum) {
-    SliderItem s;
-    initSlider(s, 0.0f, 0.01f, 1.0f, 0, 0);  // the fade snaps to 0 under its minimum of 0.01
-    EXPECT_FLOAT_EQ(s.knobOffset(), 0.0f);
 }
 
 TEST(ToggleItem, KeysOnlyWhenFocusedClicksAlways) {
     ToggleItem t;
     t.init("Pause", 97, 70.0f, 100.0f, 30.0f, 30.0f, 1.0f, 0.0f, 0.0f, 0, 0);
-    EXPECT_EQ(t.state, 1);
     Input in;
-    in.keys.key = 13;
-    EXPECT_EQ(in.offer(t, 0), kInputIgnored);
+    EXPECT_EQ(in.key(13).offer(t, 0), kInputIgnored);
     EXPECT_EQ(in.offer(t, 1), kInputActivated);
     EXPECT_EQ(t.state, 0);
     EXPECT_FLOAT_EQ(in.out, 0.0f);
-    in.keys.key = 0;
-    in.keys.specialKey = kKeyLeft;
-    EXPECT_EQ(in.offer(t, 1), kInputActivated);
-    in.keys.specialKey = kKeyRight;
-    EXPECT_EQ(in.offer(t, 1), kInputActivated);
-    EXPECT_EQ(t.state, 0);
-    in.keys.specialKey = kKeyUp;
-    EXPECT_EQ(in.offer(t, 1), kInputIgnored);
-    in.keys.specialKey = 0;
-    in.keys.key = 'd';  // the same number as the left arrow, but an ordinary key
-    EXPECT_EQ(in.offer(t, 1), kInputIgnored);
-    in.keys.key = 0;
-    in.at(100, 130, kButtonPressed);
-    EXPECT_EQ(in.offer(t, 0), kInputActivated);
+    EXPECT_EQ(in.key(0, kKeyLeft).offer(t, 1), kInputActivated);
+    EXPECT_EQ(in.key(0, kKeyRight).offer(t, 1), kInputActivated);
+    EXPECT_EQ(in.key(0, kKeyUp).offer(t, 1), kInputIgnored);
+    EXPECT_EQ(in.key('d').offer(t, 1), kInputIgnored)
+        << "the same number as the left arrow, but an ordinary key";
+    EXPECT_EQ(in.key(0).at(100, 130, kButtonPressed).offer(t, 0), kInputActivated);
     EXPECT_EQ(t.state, 1);
-    EXPECT_FLOAT_EQ(in.out, 1.0f);
-    in.at(101, 130, kButtonPressed);
-    EXPECT_EQ(in.offer(t, 0), kInputIgnored);
+    EXPECT_EQ(in.at(101, 130, kButtonPressed).offer(t, 0), kInputIgnored);
 }
 
 TEST(ButtonItem, FiresOnlyOnReleaseOverItWhileFocused) {
     ButtonItem b;
     b.init("Save...", 1, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
     Input in;
-    in.at(45, 115, kButtonPressed);
-    EXPECT_EQ(in.offer(b, 0), kInputPressed);
-    EXPECT_EQ(b.state, 1);
-    in.at(200, 115, kButtonHeld);
-    EXPECT_EQ(in.offer(b, 1), kInputIgnored);
+    EXPECT_EQ(in.at(45, 115, kButtonPressed).offer(b, 0), kInputPressed);
+    EXPECT_EQ(in.at(200, 115, kButtonHeld).offer(b, 1), kInputIgnored);
     EXPECT_EQ(b.state, 0);
-    in.at(200, 115, kButtonReleased);
-    EXPECT_EQ(in.offer(b, 1), kInputIgnored);
+    EXPECT_EQ(in.at(200, 115, kButtonReleased).offer(b, 1), kInputIgnored) << "released away";
 
-    in.at(45, 115, kButtonPressed);
-    in.offer(b, 0);
-    in.at(60, 130, kButtonReleased);
-    EXPECT_EQ(in.offer(b, 0), kInputIgnored);
+    in.at(45, 115, kButtonPressed).offer(b, 0);
+    EXPECT_EQ(in.at(60, 130, kButtonReleased).offer(b, 0), kInputIgnored);
     EXPECT_EQ(in.offer(b, 1), kInputActivated);
+    EXPECT_EQ(in.at(0, 0, kButtonUp).key(13).offer(b, 0), kInputIgnored);
+    EXPECT_EQ(in.offer(b, 1), kInputActivated);
+    EXPECT_EQ(in.key('a').offer(b, 1), kInputIgnored);
 
-    in.at(0, 0, kButtonUp);
-    in.keys.key = 13;
-    EXPECT_EQ(in.offer(b, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(b, 1), kInputActivated);
-    in.keys.key = 'a';
-    EXPECT_EQ(in.offer(b, 1), kInputIgnored);
+    BackButtonItem back;  // arms on a press anywhere
+    back.init("", 93, 180.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
+    in.key(0);
+    EXPECT_EQ(in.at(5, 5, kButtonPressed).offer(back, 0), kInputPressed);
+    EXPECT_EQ(in.at(5, 5, kButtonHeld).offer(back, 0), kInputIgnored);
+    EXPECT_EQ(back.state, 0);
+    in.at(190, 110, kButtonHeld).offer(back, 0);
+    EXPECT_EQ(back.state, 1);
+    EXPECT_EQ(in.at(190, 110, kButtonReleased).offer(back, 0), kInputIgnored);
+    EXPECT_EQ(in.offer(back, 1), kInputActivated);
 }
 
-TEST(BackButtonItem, ArmsOnAnyPressAndFiresOnReleaseOverIt) {
-    BackButtonItem b;
-    b.init("", 93, 180.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
-    Input in;
-    in.at(5, 5, kButtonPressed);
-    EXPECT_EQ(in.offer(b, 0), kInputPressed);
-    EXPECT_EQ(b.state, 1);
-    in.at(5, 5, kButtonHeld);
-    EXPECT_EQ(in.offer(b, 0), kInputIgnored);
-    EXPECT_EQ(b.state, 0);
-    in.at(190, 110, kButtonHeld);
-    in.offer(b, 0);
-    EXPECT_EQ(b.state, 1);
-    in.at(190, 110, kButtonReleased);
-    EXPECT_EQ(in.offer(b, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(b, 1), kInputActivated);
-}
-
-TEST(TitleBarItem, DragsWhilePressedAndMovesOnKeysWhenFocused) {
+TEST(TitleBarItem, DragsWhilePressedAndMovesOnKeysOnlyWhenFocused) {
     TitleBarItem t;
     t.init("Main Menu", 0, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
     Input in;
-    in.at(45, 115, kButtonPressed);
-    EXPECT_EQ(in.offer(t, 0), kInputMoveDialog);
-    in.at(400, 400, kButtonHeld);
-    EXPECT_EQ(in.offer(t, 0), kInputIgnored);
+    EXPECT_EQ(in.at(45, 115, kButtonPressed).offer(t, 0), kInputMoveDialog);
+    EXPECT_EQ(in.at(400, 400, kButtonHeld).offer(t, 0), kInputIgnored);
     EXPECT_EQ(in.offer(t, 1), kInputMoveDialog);
-    in.at(400, 400, kButtonReleased);
-    EXPECT_EQ(in.offer(t, 1), kInputMoveDialog);
-    EXPECT_EQ(t.state, 0);
-    in.at(400, 400, kButtonHeld);
-    EXPECT_EQ(in.offer(t, 1), kInputIgnored);
     in.at(0, 0, kButtonUp);
     for (int key : {kKeyLeft, kKeyRight, kKeyPageUp, kKeyPageDown}) {
-        in.keys.specialKey = key;
-        EXPECT_EQ(in.offer(t, 1), kInputMoveDialog);
+        EXPECT_EQ(in.key(0, key).offer(t, 1), kInputMoveDialog);
         EXPECT_EQ(in.offer(t, 0), kInputIgnored);
     }
-    in.keys.specialKey = kKeyUp;
-    EXPECT_EQ(in.offer(t, 1), kInputIgnored);
+    EXPECT_EQ(in.key(0, kKeyUp).offer(t, 1), kInputIgnored);
 }

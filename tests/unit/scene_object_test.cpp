@@ -5,69 +5,45 @@
 #include "settings/prefs.h"
 
 TEST(SceneObject, SetPositionReadsItsPointByAnchor) {
-    SceneObject object;
-    EXPECT_FLOAT_EQ(object.left, -0.5f);
-    EXPECT_FLOAT_EQ(object.top, 0.5f);
+    SceneObject3D object;
     object.width = 1.0f;
     object.height = 4.0f;
-    object.setPosition(2.0f, 3.0f);
-    EXPECT_FLOAT_EQ(object.left, 1.5f);
-    EXPECT_FLOAT_EQ(object.bottom, 1.0f);
-    EXPECT_FLOAT_EQ(object.right, 2.5f);
-    EXPECT_FLOAT_EQ(object.top, 5.0f);
-    object.anchor = 1;
-    object.setPosition(2.0f, 3.0f);
-    EXPECT_FLOAT_EQ(object.left, 2.0f);
-    EXPECT_FLOAT_EQ(object.bottom, 3.0f);
-    EXPECT_FLOAT_EQ(object.right, 3.0f);
-    EXPECT_FLOAT_EQ(object.top, 7.0f);
+    object.depth = 2.0f;
+    // left, bottom, right, top, near, far
+    const float expected[2][6] = {{1.5f, 1.0f, 2.5f, 5.0f, 4.0f, 6.0f}, {2.0f, 3.0f, 3.0f, 7.0f, 5.0f, 7.0f}};
+    for (int anchor : {0, 1}) {  // the centre, then the lower left near corner
+        object.anchor = anchor;
+        object.setPosition3D(2.0f, 3.0f, 5.0f);
+        const float got[] = {object.left, object.bottom,   object.right,
+                             object.top,  object.nearEdge, object.farEdge};
+        for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(got[i], expected[anchor][i]) << anchor << " " << i;
+    }
     EXPECT_FLOAT_EQ(object.x, 0.0f);  // the rectangle moves, the position does not
-
-    SceneObject3D solid;
-    solid.depth = 2.0f;
-    solid.setPosition3D(0.0f, 0.0f, 5.0f);
-    EXPECT_FLOAT_EQ(solid.nearEdge, 4.0f);
-    EXPECT_FLOAT_EQ(solid.farEdge, 6.0f);
-    solid.anchor = 1;
-    solid.setPosition3D(0.0f, 0.0f, 5.0f);
-    EXPECT_FLOAT_EQ(solid.nearEdge, 5.0f);
-    EXPECT_FLOAT_EQ(solid.farEdge, 7.0f);
 }
 
-TEST(SceneObject, OverlapsIsASquareTestWithAStrictBound) {
+TEST(SceneObject, OverlapsHasAStrictBoundAndIntegrateScalesByMainSpeed) {
     PrefsRecord prefs;
     prefs.objectSize = 1.0f;
     SceneObject3D a, b;
-    b.x = 1.9f;
-    b.y = 1.9f;
+    b.moveTo(1.9f, 1.9f, 0.0f);
     EXPECT_EQ(a.overlaps(b, prefs), 1);
-    b.x = 2.0f;
-    b.y = 0.0f;
+    b.moveTo(2.0f, 0.0f, 0.0f);
     EXPECT_EQ(a.overlaps(b, prefs), 0);
-    b.x = 1.0f;
-    b.z = 2.5f;
+    b.moveTo(1.0f, 0.0f, 2.5f);
     EXPECT_EQ(a.overlaps(b, prefs), 1);
     EXPECT_EQ(a.overlaps3D(b, prefs), 0);
     b.z = -1.5f;
     EXPECT_EQ(a.overlaps3D(b, prefs), 1);
-}
 
-TEST(SceneObject, IntegrateScalesTheStepByMainSpeed) {
-    PrefsRecord prefs;
     prefs.mainSpeed = 0.0f;
-    SceneObject3D object;
-    object.moveTo(1.0f, 2.0f, 3.0f);
-    object.vx = object.vy = object.vz = 5.0f;
-    object.integrate(0.1f, prefs);
-    EXPECT_FLOAT_EQ(object.x, 1.0f);
-    EXPECT_FLOAT_EQ(object.y, 2.0f);
-    EXPECT_FLOAT_EQ(object.z, 3.0f);
+    a.moveTo(1.0f, 2.0f, 3.0f);
+    a.vx = a.vy = a.vz = 5.0f;
+    a.integrate(0.1f, prefs);
+    EXPECT_FLOAT_EQ(a.x + a.y + a.z, 6.0f);
     prefs.mainSpeed = 2.0f;
-    object.integrate(0.1f, prefs);
-    EXPECT_FLOAT_EQ(object.x, 2.0f);
-    EXPECT_FLOAT_EQ(object.y, 3.0f);
-    EXPECT_FLOAT_EQ(object.z, 4.0f);
-    SceneObject& flat = object;  // the two-axis version through a base reference is still three-axis
+    SceneObject& flat = a;  // the two-axis version through a base reference is still three-axis
     flat.integrate(0.1f, prefs);
-    EXPECT_FLOAT_EQ(object.z, 5.0f);
+    EXPECT_FLOAT_EQ(a.x, 2.0f);
+    EXPECT_FLOAT_EQ(a.y, 3.0f);
+    EXPECT_FLOAT_EQ(a.z, 4.0f);
 }

@@ -2,91 +2,47 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 
 namespace {
-std::string tempPath(const char* name) {
-    return testing::TempDir() + "rampix_sound_" + std::to_string(getpid()) + "_" + name;
+using Samples = std::vector<int16_t>;
+
+// A WAV file in the device's format; the samples in the host's byte order, as the device's.
+Bytes wavBytes(const SDL_AudioSpec& spec, const Samples& samples) {
+    Bytes wav = wavHeader(spec.freq, spec.channels, static_cast<uint32_t>(samples.size() * 2));
+    const uint8_t* data = reinterpret_cast<const uint8_t*>(samples.data());
+    wav.insert(wav.end(), data, data + samples.size() * 2);
+    return wav;
 }
 
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
-}
-
-// A PCM WAV file; samples are written in the host's byte order, which is the device's too.
-void writeWav(const std::string& path, int rate, int channels, int bits, const void* data, size_t size) {
-    const int frameBytes = channels * bits / 8;
-    std::string wav = "RIFF";
-    put(wav, static_cast<uint32_t>(36 + size), 4);
-    wav += "WAVEfmt ";
-    for (uint32_t v : {16u, 1u}) put(wav, v, v == 16u ? 4 : 2);
-    put(wav, static_cast<uint32_t>(channels), 2);
-    put(wav, static_cast<uint32_t>(rate), 4);
-    put(wav, static_cast<uint32_t>(rate * frameBytes), 4);
-    put(wav, static_cast<uint32_t>(frameBytes), 2);
-    put(wav, static_cast<uint32_t>(bits), 2);
-    wav += "data";
-    put(wav, static_cast<uint32_t>(size), 4);
-    wav.append(static_cast<const char*>(data), size);
-    std::ofstream(path, std::ios::binary) << wav;
-}
-
-void writeWav16(const std::string& path, const SDL_AudioSpec& spec, const std::vector<int16_t>& samples) {
-    writeWav(path, spec.freq, spec.channels, 16, samples.data(), samples.size() * 2);
-}
-
-// 0.2 s of a square wave with a period of 100 frames; the right channel at half the level.
-std::vector<int16_t> squareWave(const SDL_AudioSpec& spec) {
-    std::vector<int16_t> samples;
-    for (int i = 0; i < spec.freq / 5; ++i) {
-        const int16_t level = (i / 50) % 2 ? -8000 : 8000;
-        samples.push_back(level);
-        if (spec.channels == 2) samples.push_back(static_cast<int16_t>(level / 2));
-    }
-    return samples;
-}
-
-void useDiskDriver(const std::string& outputPath) {
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", outputPath.c_str(), 1);
-}
-
-// The disk driver writes in real time. Once the queue is empty its last buffer is being written,
-// and closing the device waits for that.
+// The disk driver writes in real time: once the queue is empty its last buffer is being written, and
+// closing the device waits for that.
 void waitUntilPlayed(const AudioOutput& output) {
     for (int i = 0; i < 500 && output.queuedBytes() > 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_EQ(output.queuedBytes(), 0u);
 }
 
-std::vector<int16_t> readSamples(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::vector<int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-    std::remove(path.c_str());
-    return samples;
-}
-
-size_t firstNonZero(const std::vector<int16_t>& samples, size_t from) {
+size_t firstNonZero(const Samples& samples, size_t from) {
     while (from < samples.size() && samples[from] == 0) ++from;
     return from;
 }
 
-bool playedAt(const std::vector<int16_t>& played, size_t start, const std::vector<int16_t>& sound) {
-    return start + sound.size() <= played.size() &&
+// True when `sound` was played at the first sound after `from`; `from` then moves past it.
+bool playedNext(const Samples& played, size_t& from, const Samples& sound) {
+    const size_t start = firstNonZero(played, from);
+    from = start + sound.size();
+    return from <= played.size() &&
            std::equal(sound.begin(), sound.end(), played.begin() + static_cast<long>(start));
 }
 }  // namespace
@@ -94,26 +50,22 @@ bool playedAt(const std::vector<int16_t>& played, size_t start, const std::vecto
 TEST(SoundPlayer, BusyTimeDropsUnforcedSoundsAndAForcedOneRestartsIt) {
     FakePlatform fake;
     SoundPlayer player;
-    fake.elapsedMs = 10000;
-    player.play("hit.wav", 0.5f, 1);
-    EXPECT_FLOAT_EQ(player.busyUntil, 10.5f);
-    EXPECT_FLOAT_EQ(player.lastEndTime, 10.5f);
-    fake.elapsedMs = 10050;
-    player.play("WIND2.wav", 0.1f, 0);
-    EXPECT_FLOAT_EQ(player.busyUntil, 10.5f);
-    EXPECT_FLOAT_EQ(player.lastEndTime, 10.5f);
-    fake.elapsedMs = 10600;
-    player.play("WIND2.wav", 0.1f, 0);
-    EXPECT_FLOAT_EQ(player.busyUntil, 10.7f);
-    fake.elapsedMs = 10650;
-    player.play("hit.wav", 1.0f, 1);
-    EXPECT_FLOAT_EQ(player.busyUntil, 11.65f);
-    EXPECT_FLOAT_EQ(player.lastEndTime, 11.65f);
-
+    const struct {
+        int ms;
+        float duration;
+        int force;
+        float busyUntil;
+    } plays[] = {
+        {10000, 0.5f, 1, 10.5f}, {10050, 0.1f, 0, 10.5f}, {10600, 0.1f, 0, 10.7f}, {10650, 1.0f, 1, 11.65f}};
+    for (const auto& p : plays) {
+        fake.elapsedMs = p.ms;
+        player.play("hit.wav", p.duration, p.force);
+        EXPECT_FLOAT_EQ(player.busyUntil, p.busyUntil) << p.ms;
+        EXPECT_FLOAT_EQ(player.lastEndTime, p.busyUntil) << p.ms;
+    }
     player.enabled = 0;
     fake.elapsedMs = 20000;
     player.play("hit.wav", 1.0f, 1);
-    player.play("WIND2.wav", 0.1f, 0);
     EXPECT_FLOAT_EQ(player.busyUntil, 11.65f);
     EXPECT_FLOAT_EQ(player.lastEndTime, 11.65f);
 }
@@ -122,7 +74,6 @@ TEST(SoundPlayer, WithoutADeviceOrAPlayableFileItStaysSilentAndKeepsItsBookkeepi
     FakePlatform fake;
     SoundPlayer player;
     player.output.shutdown();  // never started
-
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     EXPECT_EQ(player.output.start(), 1);
     fake.elapsedMs = 1000;
@@ -137,82 +88,77 @@ TEST(SoundPlayer, WithoutADeviceOrAPlayableFileItStaysSilentAndKeepsItsBookkeepi
         ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
         EXPECT_EQ(action.sa_handler, SIG_DFL) << "SDL took over signal " << signal;
     }
-    const std::string garbage = tempPath("garbage.wav");
-    std::ofstream(garbage) << std::string(300, 'x');
+    TempFolder folder;
+    const std::string garbage = folder.write("garbage.wav", Bytes(300, 'x'));
     const std::string longName(AudioOutput::kMaxNameLength + 10, 'a');
     for (const char* name :
          {"missing.wav", garbage.c_str(), longName.c_str(), static_cast<const char*>(nullptr)}) {
         fake.elapsedMs += 1000;
         player.play(name, 0.5f, 1);
         EXPECT_FLOAT_EQ(player.busyUntil, static_cast<float>(fake.elapsedMs * 0.001 + 0.5));
-        EXPECT_FLOAT_EQ(player.lastEndTime, player.busyUntil);
         EXPECT_EQ(player.output.queuedBytes(), 0u);
     }
     player.output.shutdown();
-    std::remove(garbage.c_str());
 }
 
-TEST(AudioOutput, DiskDriverReceivesEachSoundInTheDeviceFormat) {
-    const std::string outputPath = tempPath("formats.raw");
-    const std::string squarePath = tempPath("square.wav");
-    const std::string levelPath = tempPath("level.wav");
-    useDiskDriver(outputPath);
+TEST(AudioOutput, DiskDriverReceivesEachSoundOnceReadAndASecondSoundReplacesTheFirst) {
+    TempFolder folder;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", folder.file("out.raw").c_str(), 1);
     AudioOutput output;
     ASSERT_EQ(output.start(), 0);
     const SDL_AudioSpec spec = output.deviceSpec();
     ASSERT_EQ(spec.format, AUDIO_S16SYS);
-    const std::vector<int16_t> square = squareWave(spec);
-    writeWav16(squarePath, spec, square);
-    // 8-bit mono at 22050 Hz, constant at half of full scale: converted when it is loaded.
-    const std::vector<uint8_t> level(22050 / 5, 192);
-    writeWav(levelPath, 22050, 1, 8, level.data(), level.size());
+    // 0.2 s of a square wave with a period of 100 frames, the right channel at half the level.
+    Samples square;
+    for (int i = 0; i < spec.freq / 5; ++i) {
+        square.push_back(static_cast<int16_t>((i / 50) % 2 ? -8000 : 8000));
+        if (spec.channels == 2) square.push_back(static_cast<int16_t>(square.back() / 2));
+    }
+    const Samples longSound(static_cast<size_t>(spec.freq * 2 * spec.channels), 5000);
+    const std::string squarePath = folder.write("square.wav", wavBytes(spec, square));
+    const std::string longPath = folder.write("long.wav", wavBytes(spec, longSound));
 
     output.playFile(squarePath.c_str());
     waitUntilPlayed(output);
-    output.playFile(levelPath.c_str());
+    std::remove(squarePath.c_str());
+    output.playFile(squarePath.c_str());  // from memory
     waitUntilPlayed(output);
-    output.shutdown();
-
-    const std::vector<int16_t> played = readSamples(outputPath);
-    const size_t start = firstNonZero(played, 0);
-    EXPECT_TRUE(playedAt(played, start, square));
-    int atHalfLevel = 0;
-    for (size_t i = start + square.size(); i < played.size(); ++i)
-        atHalfLevel += std::abs(played[i] - 16384) < 300;
-    const int expected = spec.freq / 5 * spec.channels;
-    EXPECT_GT(atHalfLevel, expected * 95 / 100);
-    EXPECT_LE(atHalfLevel, expected * 101 / 100);
-    for (const std::string& path : {squarePath, levelPath}) std::remove(path.c_str());
-}
-
-TEST(AudioOutput, ASecondSoundReplacesTheFirstAndFilesAreReadOnce) {
-    const std::string outputPath = tempPath("replace.raw");
-    const std::string longPath = tempPath("long.wav");
-    const std::string squarePath = tempPath("square.wav");
-    useDiskDriver(outputPath);
-    AudioOutput output;
-    ASSERT_EQ(output.start(), 0);
-    const SDL_AudioSpec spec = output.deviceSpec();
-    const std::vector<int16_t> longSound(static_cast<size_t>(spec.freq * 2 * spec.channels), 5000);
-    const std::vector<int16_t> square = squareWave(spec);
-    writeWav16(longPath, spec, longSound);
-    writeWav16(squarePath, spec, square);
-
     output.playFile(longPath.c_str());
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     output.playFile(squarePath.c_str());
     EXPECT_LE(output.queuedBytes(), square.size() * 2);
     waitUntilPlayed(output);
-    std::remove(squarePath.c_str());
-    output.playFile(squarePath.c_str());
-    EXPECT_GT(output.queuedBytes(), 0u) << "the file was read again instead of played from memory";
+    output.playFile(RAMPIX_DATA_DIR "/hit.wav");  // 22050 Hz mono: converted to the device's format
+    waitUntilPlayed(output);
     output.shutdown();
 
-    const std::vector<int16_t> played = readSamples(outputPath);
-    const size_t longStart = firstNonZero(played, 0);
-    size_t longEnd = longStart;
-    while (longEnd < played.size() && played[longEnd] == 5000) ++longEnd;
-    EXPECT_LT(longEnd - longStart, longSound.size() / 2);
-    EXPECT_TRUE(playedAt(played, firstNonZero(played, longEnd), square));
-    std::remove(longPath.c_str());
+    const Bytes raw = readFile(folder.file("out.raw"));
+    Samples played(raw.size() / 2);
+    std::memcpy(played.data(), raw.data(), played.size() * 2);
+    size_t at = 0;
+    EXPECT_TRUE(playedNext(played, at, square));
+    EXPECT_TRUE(playedNext(played, at, square)) << "a sound is read once and replayed from memory";
+    const size_t longStart = at = firstNonZero(played, at);
+    while (at < played.size() && played[at] == 5000) ++at;
+    EXPECT_LT(at - longStart, longSound.size() / 2);
+    EXPECT_TRUE(playedNext(played, at, square)) << "the second sound replaces the first at once";
+
+    SDL_AudioSpec hitSpec;
+    Uint8* hit = nullptr;
+    Uint32 hitBytes = 0;
+    ASSERT_NE(SDL_LoadWAV(RAMPIX_DATA_DIR "/hit.wav", &hitSpec, &hit, &hitBytes), nullptr);
+    const int16_t* hitSamples = reinterpret_cast<const int16_t*>(hit);
+    const int hitPeak =
+        std::abs(*std::max_element(hitSamples, hitSamples + hitBytes / 2,
+                                   [](int16_t a, int16_t b) { return std::abs(a) < std::abs(b); }));
+    const double expectedLength = hitBytes / 2.0 * spec.freq / hitSpec.freq * spec.channels;
+    SDL_FreeWAV(hit);
+    const size_t hitStart = firstNonZero(played, at);
+    size_t hitEnd = played.size();
+    while (hitEnd > hitStart && played[hitEnd - 1] == 0) --hitEnd;
+    int peak = 0;
+    for (size_t i = hitStart; i < hitEnd; ++i) peak = std::max(peak, std::abs(played[i]));
+    EXPECT_NEAR(static_cast<double>(hitEnd - hitStart), expectedLength, expectedLength * 0.01);
+    EXPECT_NEAR(peak, hitPeak, hitPeak * 0.02);
 }

@@ -8,11 +8,9 @@
 #include "base/random.h"
 
 namespace {
-StarField startUpField() {
+StarField startUpField(int shape) {
     StarField field;
-    field.blendOn = 1;
-    field.layers = 2;
-    field.shape = 1;
+    field.shape = shape;
     field.outerRadius = 4.0f;
     field.innerRadius = 3.0f;
     field.colourBase = 0.2f;
@@ -21,50 +19,29 @@ StarField startUpField() {
 }
 }  // namespace
 
-TEST(StarField, CubicShellWithStartUpValues) {
+TEST(StarField, ShellsWithTheStartUpValues) {
     seedRandom(12345);
-    const StarField field = startUpField();
-    const auto stars = field.generateStars(1000);
-    ASSERT_EQ(stars.size(), 1000u);
     int tinted = 0;
-    for (const Star& star : stars) {
-        const double reach = std::max({std::fabs(star.x), std::fabs(star.y), std::fabs(star.z)});
-        ASSERT_GE(reach, 3.01);
-        for (double c : {star.x, star.y, star.z}) {
-            ASSERT_GE(c, -4.0);
-            ASSERT_LT(c, 4.0);
-        }
-        for (float channel : {star.red, star.green, star.blue}) {
-            ASSERT_GE(channel, 0.2f);
-            ASSERT_LT(channel, 0.7f);
-        }
-        const bool pale = star.red >= 0.5f && star.green >= 0.5f && star.blue >= 0.5f;
-        tinted += pale ? 0 : 1;
+    for (const Star& star : startUpField(1).generateStars(1000)) {
+        ASSERT_GE(std::max({std::fabs(star.x), std::fabs(star.y), std::fabs(star.z)}), 3.01);
+        for (double c : {star.x, star.y, star.z}) ASSERT_TRUE(c >= -4.0 && c < 4.0) << c;
+        for (float channel : {star.red, star.green, star.blue})
+            ASSERT_TRUE(channel >= 0.2f && channel < 0.7f);
+        tinted += star.red < 0.5f || star.green < 0.5f || star.blue < 0.5f;
     }
-    // About one star in ten is tinted, and a tinted star can still come out pale.
-    EXPECT_GT(tinted, 40);
+    EXPECT_GT(tinted, 40);  // about one star in ten is tinted, and a tinted star can still come out pale
     EXPECT_LT(tinted, 120);
-}
 
-TEST(StarField, UpperHalfShellAndFullShell) {
-    seedRandom(99);
-    StarField field = startUpField();
-    field.shape = 2;
-    const auto upper = field.generateStars(500);
-    ASSERT_EQ(upper.size(), 500u);
     bool lowHalfSeen = false;
-    for (const Star& star : upper) {
-        const double d = std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
-        ASSERT_GE(star.y, 0.0);
-        ASSERT_GE(d, 3.0);
-        ASSERT_LE(d, 4.0);
-    }
-    field.shape = 3;
-    for (const Star& star : field.generateStars(500)) {
-        const double d = std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
-        ASSERT_GE(d, 3.0);
-        ASSERT_LE(d, 4.0);
-        lowHalfSeen = lowHalfSeen || star.y < 0.0;
+    for (int shape : {2, 3}) {  // the upper half-shell, the full shell
+        const auto stars = startUpField(shape).generateStars(500);
+        ASSERT_EQ(stars.size(), 500u);
+        for (const Star& star : stars) {
+            const double d = std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
+            ASSERT_TRUE(d >= 3.0 && d <= 4.0) << d;
+            ASSERT_TRUE(shape == 3 || star.y >= 0.0);
+            lowHalfSeen = lowHalfSeen || star.y < 0.0;
+        }
     }
     EXPECT_TRUE(lowHalfSeen);
 }
@@ -76,16 +53,12 @@ TEST(StarField, DrawsPositionThenTintThenBlueGreenRed) {
     seedRandom(3);
     const Star star = field.generateStars(1).at(0);
     seedRandom(3);
-    const double x = randomRange(8.0) - 4.0;
-    const double y = randomRange(8.0) - 4.0;
-    const double z = randomRange(8.0) - 4.0;
+    const double x = randomRange(8.0) - 4.0, y = randomRange(8.0) - 4.0, z = randomRange(8.0) - 4.0;
     const bool tinted = randomRange(1.0) < 0.1;
-    const double base = tinted ? 0.3 : 0.7;
-    const double range = tinted ? 0.7 : 0.3;
-    const float blue = static_cast<float>(static_cast<float>(base) + randomRange(static_cast<float>(range)));
-    const float green = static_cast<float>(static_cast<float>(base) + randomRange(static_cast<float>(range)));
-    const float red = static_cast<float>(static_cast<float>(base) + randomRange(static_cast<float>(range)));
-    ASSERT_GE(std::max({std::fabs(x), std::fabs(y), std::fabs(z)}), 0.01);
+    const float base = tinted ? 0.3f : 0.7f, range = tinted ? 0.7f : 0.3f;
+    const float blue = static_cast<float>(base + randomRange(range));
+    const float green = static_cast<float>(base + randomRange(range));
+    const float red = static_cast<float>(base + randomRange(range));
     EXPECT_EQ(star.x, x);
     EXPECT_EQ(star.y, y);
     EXPECT_EQ(star.z, z);
