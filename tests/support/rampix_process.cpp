@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,6 +72,7 @@ RampixProcess::RampixProcess(const std::string& displayName, const std::string& 
     if (pipe(fds) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (chdir(workDir.c_str()) != 0) _exit(126);
         dup2(fds[1], 1);
         const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -6,6 +6,7 @@
 #include <X11/extensions/XTest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,6 +62,9 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
     if (pipe(fds) != 0) return;
     serverPid_ = fork();
     if (serverPid_ == 0) {
+        // A test that dies without its destructors must not leave the server behind: it would keep the
+        // test's output pipe open and hold up the test runner.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         close(fds[0]);
         if (fds[1] != 3) {
             dup2(fds[1], 3);
