@@ -85,7 +85,9 @@ int runFrame() {
     FpsCounter.countFrame(Clock.now);
     placeOverlays();
 
-    if (menuActive && Prefs.letterbox != 0) {
+    // The bars are painted black every frame: the start-up fade, the title crawl and the status line
+    // are drawn over the whole window, and nothing else would ever wipe them off the bars.
+    if (Prefs.letterbox != 0) {
         useWholeWindow();
         Screen.setLetterbox(Prefs.letterbox);
         Screen.drawLetterboxBars();

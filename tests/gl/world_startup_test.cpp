@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/frame_loop.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
@@ -145,4 +146,22 @@ TEST_F(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
         if (soundPlayer.lastEndTime != ended) blew = now - ended;
     }
     EXPECT_GE(blew, 20.0f);
+}
+
+TEST_F(World, LetterboxBarsStayBlackUnderTheOverlays) {
+    startIn();
+    Prefs.letterbox = 2;
+    menuActive = 0;
+    fake.elapsedMs = 0;
+    Clock.tick();
+    Clock.restart();
+    // Through the fade-in and the title crawl, which both paint over the upper bar.
+    for (int ms = 50; ms <= 21000; ms += 50) {
+        fake.elapsedMs = ms;
+        runFrame();
+    }
+    for (int x = 0; x < gl.width(); x += 4) {
+        EXPECT_EQ(gl.pixel(x, 1).g, 0) << "lower bar at " << x;
+        EXPECT_EQ(gl.pixel(x, gl.height() - 2).g, 0) << "upper bar at " << x;
+    }
 }
