@@ -18,8 +18,8 @@ namespace {
 using Samples = std::vector<int16_t>;
 
 // A WAV file in the device's format; the samples in the host's byte order, as the device's.
-Bytes wavBytes(const SDL_AudioSpec& spec, const Samples& samples) {
-    Bytes wav = wavHeader(spec.freq, spec.channels, static_cast<uint32_t>(samples.size() * 2));
+Bytes wavBytes(const SDL_AudioSpec& device, const Samples& samples) {
+    Bytes wav = wavHeader(device.freq, device.channels, static_cast<uint32_t>(samples.size() * 2));
     const uint8_t* data = reinterpret_cast<const uint8_t*>(samples.data());
     wav.insert(wav.end(), data, data + samples.size() * 2);
     return wav;
@@ -107,17 +107,17 @@ TEST(AudioOutput, DiskDriverReceivesEachSoundOnceReadAndASecondSoundReplacesTheF
     setenv("SDL_DISKAUDIOFILE", folder.file("out.raw").c_str(), 1);
     AudioOutput output;
     ASSERT_EQ(output.start(), 0);
-    const SDL_AudioSpec spec = output.deviceSpec();
-    ASSERT_EQ(spec.format, AUDIO_S16SYS);
+    const SDL_AudioSpec device = output.deviceSpec();
+    ASSERT_EQ(device.format, AUDIO_S16SYS);
     // 0.2 s of a square wave with a period of 100 frames, the right channel at half the level.
     Samples square;
-    for (int i = 0; i < spec.freq / 5; ++i) {
+    for (int i = 0; i < device.freq / 5; ++i) {
         square.push_back(static_cast<int16_t>((i / 50) % 2 ? -8000 : 8000));
-        if (spec.channels == 2) square.push_back(static_cast<int16_t>(square.back() / 2));
+        if (device.channels == 2) square.push_back(static_cast<int16_t>(square.back() / 2));
     }
-    const Samples longSound(static_cast<size_t>(spec.freq * 2 * spec.channels), 5000);
-    const std::string squarePath = folder.write("square.wav", wavBytes(spec, square));
-    const std::string longPath = folder.write("long.wav", wavBytes(spec, longSound));
+    const Samples longSound(static_cast<size_t>(device.freq * 2 * device.channels), 5000);
+    const std::string squarePath = folder.write("square.wav", wavBytes(device, square));
+    const std::string longPath = folder.write("long.wav", wavBytes(device, longSound));
 
     output.playFile(squarePath.c_str());
     waitUntilPlayed(output);
@@ -152,7 +152,7 @@ TEST(AudioOutput, DiskDriverReceivesEachSoundOnceReadAndASecondSoundReplacesTheF
     const int hitPeak =
         std::abs(*std::max_element(hitSamples, hitSamples + hitBytes / 2,
                                    [](int16_t a, int16_t b) { return std::abs(a) < std::abs(b); }));
-    const double expectedLength = hitBytes / 2.0 * spec.freq / hitSpec.freq * spec.channels;
+    const double expectedLength = hitBytes / 2.0 * device.freq / hitSpec.freq * device.channels;
     SDL_FreeWAV(hit);
     const size_t hitStart = firstNonZero(played, at);
     size_t hitEnd = played.size();
