@@ -15,9 +15,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame_loop.h"
+#include "app/frame.h"
 #include "app/globals.h"
-#include "input/key_commands.h"
+#include "app/key_commands.h"
+#include "app/park_actions.h"
 #include "offscreen_game.h"
 #include "support/gl_context.h"
 
@@ -156,19 +157,19 @@ int main(int argc, char** argv) {
 
     runCounted("riding at the defaults", frames, rideInput);
     Prefs.fpsClockOn = 1;
-    helpVisible = 1;
+    Flags.helpVisible = 1;
     StatusLine.setText("A status message");
     runCounted("riding, frame rate, help and status line", frames, rideInput);
-    helpVisible = 0;
-    infoVisible = 1;
+    Flags.helpVisible = 0;
+    Flags.infoVisible = 1;
     Prefs.letterbox = 3;
     Prefs.screenClear = 0;
     runCounted("riding, info screen, letterbox and trails", frames, rideInput);
-    infoVisible = 0;
+    Flags.infoVisible = 0;
     Prefs.letterbox = 0;
     Prefs.screenClear = 1;
-    togglePopupMenu();
+    togglePopupMenu(MenuToggleSource::MouseButton);
     runCounted("menu open, pointer moving, no rebuild", frames, menuInput);
-    togglePopupMenu();
+    togglePopupMenu(MenuToggleSource::MouseButton);
     return 0;
 }

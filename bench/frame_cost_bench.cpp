@@ -11,7 +11,7 @@
 #include <ctime>
 #include <vector>
 
-#include "app/frame_loop.h"
+#include "app/frame.h"
 #include "app/globals.h"
 #include "bare_terrain.h"
 #include "offscreen_game.h"
@@ -32,10 +32,10 @@ constexpr View kViews[] = {{-2.9f, 0.0f, 90.0f, 0.0f},
 
 void holdView(int frame) {
     const View& view = kViews[frame % 4];
-    rider.moveTo(view.x, -1.0f, view.z);  // below ground: the step lifts it onto the surface
-    rider.vx = rider.vy = rider.vz = 0.0f;
-    rider.heading = view.heading;
-    rider.pitch = view.pitch;
+    Skater.moveTo(view.x, -1.0f, view.z);  // below ground: the step lifts it onto the surface
+    Skater.vx = Skater.vy = Skater.vz = 0.0f;
+    Skater.heading = view.heading;
+    Skater.pitch = view.pitch;
     Keyboard.moveKeys = 0;
     Pointer.moved = 0;
     fakeMs += 16;

@@ -14,7 +14,7 @@
 #include "terrain/terrain_surface.h"
 
 namespace {
-float heightCells[kHeightCells];
+float HeightCells[kHeightCells];
 TerrainSurface surface;
 Heightmap heightmap;
 
@@ -81,7 +81,7 @@ void timeDraw(int width, int height) {
 }  // namespace
 
 int main() {
-    heightmap.heights = heightCells;
+    heightmap.heights = HeightCells;
     timeRebuilds();
     timeDraw(640, 480);
     timeDraw(16, 16);

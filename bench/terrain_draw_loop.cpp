@@ -7,10 +7,10 @@
 #include <cstdlib>
 
 #include "app/globals.h"
+#include "app/glut_callbacks.h"
 #include "app/startup.h"
 #include "bare_terrain.h"
 #include "base/platform.h"
-#include "input/input_callbacks.h"
 
 namespace {
 int started = 0;

@@ -8,32 +8,28 @@ FontText HelpText;
 FontText DialogText;
 FrameRateText FpsCounter;
 PrefsRecord Prefs;
-Rider rider;
+Rider Skater;
 FrameClock Clock;
 PointerState Pointer;
 KeyboardState Keyboard;
-WaveGenerator angleWander;
-WaveGenerator positionWander;
-WaveGenerator lightWander;
-WaveGenerator textWaves;
-SpotLight spotLight;
-SoundPlayer soundPlayer;
+WaveGenerator AngleWander;
+WaveGenerator PositionWander;
+WaveGenerator LightWander;
+WaveGenerator TextWaves;
+SpotLight Light;
+SoundPlayer Sounds;
 ScreenView Screen;
 SplashScreen Splash;
-SceneObject3D sunSprite;
-Heightmap terrainHeightmap;
-TerrainSurface terrainSurface;
-DialogManager dialogManager;
-StarField starField;
+SceneObject3D Sun;
+Heightmap HeightGrid;
+TerrainSurface Terrain;
+DialogManager Dialogs;
+StarField Stars;
 
 // Every texture made at start-up, in loading order.
-TextureCatalogue catalogue;
+TextureCatalogue Catalogue;
 
 // The terrain heights: storage for the largest grid, for the whole run.
-float heightCells[kHeightCells];
+float HeightCells[kHeightCells];
 
-int paused = 0;
-int menuActive = 0;
-int helpVisible = 0;
-int infoVisible = 0;
-float exitStartTime = 0.0f;
+RunFlags Flags;

@@ -21,6 +21,20 @@
 #include "ui/font_text.h"
 #include "ui/frame_rate_text.h"
 
+// The flags that input, dialogs and the frame share, and the hidden counters of a few keys. A test
+// resets them all with `Flags = RunFlags();`.
+struct RunFlags {
+    int paused = 0;
+    int menuActive = 0;
+    int helpVisible = 0;
+    int infoVisible = 0;
+    float exitStartTime = 0.0f;  // game time at which the exit fade began; 0 = not exiting
+    int letterboxCycle = 0;      // -5..6 behind the letterbox ping-pong; its absolute value is the level
+    int counterB = 1;
+    int counterSmallB = 2;
+    int counterN = 2;
+};
+
 extern FontText StatusLine;
 extern FontText TitleText;
 extern FontText ErrorText;
@@ -28,29 +42,23 @@ extern FontText HelpText;
 extern FontText DialogText;
 extern FrameRateText FpsCounter;
 extern PrefsRecord Prefs;
-extern Rider rider;
+extern Rider Skater;
 extern FrameClock Clock;
 extern PointerState Pointer;
 extern KeyboardState Keyboard;
-extern WaveGenerator angleWander;
-extern WaveGenerator positionWander;
-extern WaveGenerator lightWander;
-extern WaveGenerator textWaves;
-extern SpotLight spotLight;
-extern SoundPlayer soundPlayer;
+extern WaveGenerator AngleWander;
+extern WaveGenerator PositionWander;
+extern WaveGenerator LightWander;
+extern WaveGenerator TextWaves;
+extern SpotLight Light;
+extern SoundPlayer Sounds;
 extern ScreenView Screen;
 extern SplashScreen Splash;
-extern SceneObject3D sunSprite;
-extern Heightmap terrainHeightmap;
-extern TerrainSurface terrainSurface;
-extern DialogManager dialogManager;
-extern StarField starField;
-extern TextureCatalogue catalogue;
-extern float heightCells[kHeightCells];
-
-// Flags shared by input, dialogs and the frame.
-extern int paused;
-extern int menuActive;
-extern int helpVisible;
-extern int infoVisible;
-extern float exitStartTime;  // game time at which the exit fade began; 0 = not exiting
+extern SceneObject3D Sun;
+extern Heightmap HeightGrid;
+extern TerrainSurface Terrain;
+extern DialogManager Dialogs;
+extern StarField Stars;
+extern TextureCatalogue Catalogue;
+extern float HeightCells[kHeightCells];
+extern RunFlags Flags;

@@ -5,11 +5,12 @@
 #include <cstdio>
 
 #include "app/globals.h"
+#include "app/glut_callbacks.h"
 #include "app/renderer_warm_up.h"
 #include "app/startup.h"
+#include "app/terrain_images.h"
 #include "base/driver_pin.h"
 #include "base/platform.h"
-#include "input/input_callbacks.h"
 
 int main(int argc, char** argv) {
     pinGraphicsDriver();
@@ -22,16 +23,10 @@ int main(int argc, char** argv) {
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
     glutFullScreen();
-    glutKeyboardFunc(onSplashKey);
-    glutMouseFunc(onSplashMouse);
-    glutSpecialFunc(onSplashSpecialKey);
-    glutDisplayFunc(firstDisplay);
-    glutReshapeFunc(reshapeWindow);
-    glutIdleFunc(requestRedisplay);
+    installSplashCallbacks();
     initGraphicsState();
-    warmUpRenderer(catalogue.catalogueTexture(0), catalogue.catalogueTexture(1));
-    std::printf("Ready...\n\n");
-    std::fflush(stdout);
+    warmUpRenderer(Catalogue.catalogueTexture(kFontSlot), Catalogue.catalogueTexture(kSplashSlot));
+    printProgress("Ready...\n\n");
     glutMainLoop();
     return 0;
 }

@@ -1,3 +1,4 @@
+// The splash emblem: key-frame easing and its drawing.
 #include "app/splash_screen.h"
 
 #include <GL/gl.h>

@@ -5,10 +5,3 @@
 void drawWorld();
 void drawSceneObjects();
 void updateSkyColour();
-
-// How each selectable terrain image is drawn: texture repeats (times the magnification) and colour.
-struct TerrainLook {
-    float repeat;
-    float red, green, blue, alpha;
-};
-extern const TerrainLook kTerrainLooks[12];

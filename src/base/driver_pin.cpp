@@ -1,3 +1,4 @@
+// Keeps the Mesa driver loaded in sanitizer builds.
 #include "base/driver_pin.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// The game clock and its step clamp.
 #include "base/frame_clock.h"
 
 #include "base/platform.h"

@@ -1,3 +1,4 @@
+// Interpolation and vector length helpers.
 #include "base/math_helpers.h"
 
 #include <cmath>

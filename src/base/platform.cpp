@@ -1,3 +1,4 @@
+// The window-system seam, a no-op until an implementation is installed.
 #include "base/platform.h"
 
 namespace {

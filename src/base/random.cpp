@@ -1,3 +1,4 @@
+// The program's own random sequence.
 #include "base/random.h"
 
 #include <cstdint>

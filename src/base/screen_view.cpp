@@ -1,8 +1,7 @@
+// The window: letterbox bars, clearing, fades and the overlay projection.
 #include "base/screen_view.h"
 
 #include <GL/gl.h>
-
-#include "settings/prefs.h"
 
 const float fogColour[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
@@ -61,11 +60,11 @@ void ScreenView::drawLetterboxBars() const {
     fillRect(0.0f, static_cast<float>(topEdge), static_cast<float>(width), static_cast<float>(height));
 }
 
-void ScreenView::clearScreen(const PrefsRecord& prefs) const {
+void ScreenView::clearScreen(int screenClear, int letterbox) const {
     glClear(GL_DEPTH_BUFFER_BIT);
-    if (prefs.screenClear == 0) return;
+    if (screenClear == 0) return;
     glClearColor(clearColour[0], clearColour[1], clearColour[2], 1.0f);
-    if (prefs.letterbox != 0) {
+    if (letterbox != 0) {
         // The same pixels as an opaque fade over the picture area, at a fraction of the cost.
         glEnable(GL_SCISSOR_TEST);
         glScissor(0, barHeight, width, visibleHeight);
@@ -76,8 +75,7 @@ void ScreenView::clearScreen(const PrefsRecord& prefs) const {
     }
 }
 
-void applyPolygonMode(const PrefsRecord& prefs) {
+void applyPolygonMode(int polygonMode) {
     static constexpr GLenum kModes[] = {GL_FILL, GL_LINE, GL_POINT};
-    if (prefs.polygonMode >= 0 && prefs.polygonMode <= 2)
-        glPolygonMode(GL_FRONT_AND_BACK, kModes[prefs.polygonMode]);
+    if (polygonMode >= 0 && polygonMode <= 2) glPolygonMode(GL_FRONT_AND_BACK, kModes[polygonMode]);
 }

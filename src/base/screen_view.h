@@ -2,8 +2,6 @@
 // 2-D passes, the per-frame clearing with its trail mode, and the full-picture fade.
 #pragma once
 
-class PrefsRecord;
-
 class ScreenView {
   public:
     virtual ~ScreenView() = default;
@@ -17,7 +15,7 @@ class ScreenView {
     // Blends one rectangle of the clear colour over the picture area.
     void fade(float alpha) const;
     void drawLetterboxBars() const;
-    void clearScreen(const PrefsRecord& prefs) const;
+    void clearScreen(int screenClear, int letterbox) const;
 
     int width = 640;
     int height = 480;
@@ -33,4 +31,4 @@ class ScreenView {
 
 extern const float fogColour[4];
 
-void applyPolygonMode(const PrefsRecord& prefs);
+void applyPolygonMode(int polygonMode);

@@ -1,3 +1,4 @@
+// Recording keys, special keys, modifiers and the held movement keys.
 #include "input/keyboard_state.h"
 
 #include "base/platform.h"

@@ -1,13 +1,14 @@
+// Recording pointer motion and mouse buttons; the cursor and warp policy.
 #include "input/pointer_state.h"
 
 #include "base/platform.h"
 #include "settings/prefs.h"
 
 void PointerState::trackPointer(int px, int py, const PrefsRecord& prefs, int windowHeight) {
-    if (prefs.cameraMode == 0 || prefs.cameraMode == 2) {
+    if (prefs.cameraMode == kCameraAuto || prefs.cameraMode == kCameraHold) {
         x = px;
         y = windowHeight - py - 1;
-    } else if (prefs.cameraMode == 1) {
+    } else if (prefs.cameraMode == kCameraManual) {
         x = px - warpX;
         y = py - warpY;
     }
@@ -61,7 +62,7 @@ void PointerState::updateCursor(const PrefsRecord& prefs, int menuActive) {
         platform.warpPointer(warpX, warpY);
         // The pointer now sits on the warp point; a stale position from another camera mode must
         // not turn the Manual view.
-        if (prefs.cameraMode == 1) x = y = 0;
+        if (prefs.cameraMode == kCameraManual) x = y = 0;
     } else {
         platform.setCursor(CursorShape::Arrow);
     }

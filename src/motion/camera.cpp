@@ -1,3 +1,4 @@
+// The perspective projection and the view from the rider.
 #include "motion/camera.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// The rider's motion over the terrain and its look.
 #include "motion/rider.h"
 
 #include <GL/gl.h>
@@ -46,7 +47,7 @@ void Rider::resetRide(const PrefsRecord& prefsRecord) {
 
 void Rider::look(int paused) {
     switch (prefs->cameraMode) {
-        case 0:
+        case kCameraAuto:
             pointer->moved = 0;
             if (!paused) {
                 pitch = angleWander->wave(0, wanderAngleRate, 40.0f, -20.0f);
@@ -57,7 +58,7 @@ void Rider::look(int paused) {
                 z = positionWander->wave(2, wanderPositionRate, wanderRange, offset);
             }
             break;
-        case 1:
+        case kCameraManual:
             if (pointer->moved) {
                 pitch = static_cast<float>(pitch + pointer->y * 0.15 * prefs->mouseSensitivity);
                 heading = static_cast<float>(heading + pointer->x * 0.15 * prefs->mouseSensitivity);
@@ -67,7 +68,7 @@ void Rider::look(int paused) {
                 pointer->moved = 0;
             }
             break;
-        case 2:
+        case kCameraHold:
             pointer->moved = 0;
             break;
         default:
@@ -121,7 +122,7 @@ void Rider::applyDrag(float factor) {
 }
 
 void Rider::stepRider(int paused, int menuActive) {
-    const int manual = prefs->cameraMode == 1;
+    const int manual = prefs->cameraMode == kCameraManual;
     const float dt = clock->dt;
     look(paused);
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);

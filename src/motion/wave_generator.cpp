@@ -1,3 +1,4 @@
+// Wandering phase accumulators for slow random motion.
 #include "motion/wave_generator.h"
 
 #include <cmath>

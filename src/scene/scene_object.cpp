@@ -1,3 +1,4 @@
+// Placing and drawing scene objects with their render switches.
 #include "scene/scene_object.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// The circling spotlight and its material.
 #include "scene/spot_light.h"
 
 #include <GL/gl.h>

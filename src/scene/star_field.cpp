@@ -1,3 +1,4 @@
+// The star field and its display list.
 #include "scene/star_field.h"
 
 #include <GL/gl.h>

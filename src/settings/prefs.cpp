@@ -1,3 +1,4 @@
+// The settings table: defaults, clamping and the preference file.
 #include "settings/prefs.h"
 
 #include <fcntl.h>
@@ -30,7 +31,7 @@ const PrefsField kPrefsFields[PrefsRecord::kWordCount - 1] = {
     intField("spotlightsOn", &P::spotlightsOn, 1),
     intField("texturesOn", &P::texturesOn, 1),
     intField("polygonMode", &P::polygonMode, 0, 0, 2),
-    intField("cameraMode", &P::cameraMode, 1),
+    intField("cameraMode", &P::cameraMode, kCameraManual),
     intField("bumpOption", &P::bumpOption, 4, 0, 4),
     intField("imageIndex", &P::imageIndex, 0, 0, 11),
     intField("fpsClockOn", &P::fpsClockOn, 0),

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// The three camera modes of `cameraMode`: the view wanders by itself, follows the mouse, or stays put.
+enum CameraMode { kCameraAuto = 0, kCameraManual = 1, kCameraHold = 2, kCameraModeCount = 3 };
+
 class PrefsRecord {
   public:
     static constexpr int kWordCount = 43;

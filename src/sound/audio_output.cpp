@@ -1,3 +1,4 @@
+// The SDL2 audio device: opening, converting WAVs and queueing them.
 #include "sound/audio_output.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// The sound effects and their busy time.
 #include "sound/sound_player.h"
 
 #include "base/platform.h"

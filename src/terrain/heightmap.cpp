@@ -12,15 +12,18 @@ constexpr double kTwoPi = 6.2831854820251465;  // 2 x the float pi, as the shape
 constexpr int kMaxSide = 256;
 constexpr int kMinImageSide = 4;
 
-// Where each bump option comes from: a generated shape (no file) or a height image with its scale.
-struct BumpSource {
+// Everything about a bump option: the name the status line shows, and where its shape comes from:
+// a generated shape (no file) or a height image with its scale.
+struct BumpOption {
+    const char* name;
     const char* fileName;
     float scale;
 };
-constexpr BumpSource kBumpSources[] = {
-    {nullptr, 0.0f}, {nullptr, 0.0f}, {"bump_128.bmp", 3.0f}, {"bump3.bmp", 7.0f}, {nullptr, 0.0f},
+constexpr BumpOption kBumpOptions[Heightmap::kBumpOptionCount] = {
+    {"Option 0/4: Mounds", nullptr, 0.0f},       {"Option 1/4: Rings", nullptr, 0.0f},
+    {"Option 2/4: Rocks", "bump_128.bmp", 3.0f}, {"Option 3/4: Pyramids", "bump3.bmp", 7.0f},
+    {"Option 4/4: Playground", nullptr, 0.0f},
 };
-constexpr int kBumpOptionCount = sizeof(kBumpSources) / sizeof(kBumpSources[0]);
 constexpr int kGeneratedSide = 128;
 
 double mounds(int i, int j, double half) {
@@ -154,9 +157,13 @@ float Heightmap::sampleHeight(float u, float v) const {
 
 void Heightmap::applyBumpOption(int option) {
     if (option < 0 || option >= kBumpOptionCount) return;
-    const BumpSource& source = kBumpSources[option];
+    const BumpOption& source = kBumpOptions[option];
     if (source.fileName)
         loadFromBmp(source.fileName, source.scale);
     else
         generate(option, kGeneratedSide);
+}
+
+const char* Heightmap::bumpOptionName(int option) {
+    return option >= 0 && option < kBumpOptionCount ? kBumpOptions[option].name : nullptr;
 }

@@ -12,6 +12,7 @@ class Heightmap {
     static constexpr int kRocks = 2;
     static constexpr int kPyramids = 3;
     static constexpr int kPlayground = 4;
+    static constexpr int kBumpOptionCount = 5;
 
     virtual ~Heightmap() = default;
 
@@ -25,6 +26,8 @@ class Heightmap {
     float sampleHeight(float u, float v) const;
     // The shape for a bump option 0..4; other values leave the grid alone.
     void applyBumpOption(int option);
+    // The status-line name of a bump option, "Option 0/4: Mounds" and so on; nullptr outside 0..4.
+    static const char* bumpOptionName(int option);
 
     int size = 128;
     // Storage of kHeightCells floats owned by the program, set at start-up; never freed here.

@@ -1,3 +1,4 @@
+// Reading 24-bit BMP files into pixels, refusing what is not one.
 #include "textures/bmp_reader.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The generated checkerboard and grid pictures.
 #include "textures/procedural_texture.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// The catalogue of every texture made at start-up.
 #include "textures/texture_catalogue.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// Uploading pictures as OpenGL textures.
 #include "textures/texture_loader.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// Bitmap-font text with its effects, and the status-line timer.
 #include "ui/font_text.h"
 
 #include <GL/gl.h>
@@ -141,66 +142,73 @@ void FontText::endText() const {
     glDisable(GL_TEXTURE_2D);
 }
 
-void FontText::drawText(const char* s, float px, float py, float glyphSize) {
-    storeText(s);
-    x = px;
-    y = py;
-    size = glyphSize;
-
-    float wx = 0.0f, wy = 0.0f;
+// The whole string's offsets this frame: the wobble skews each glyph (wx, wy); the sway and the
+// jitter move the pen (sx, sy). The jitter's random numbers are drawn in this order.
+FontText::Offsets FontText::effectOffsets() const {
+    Offsets o;
     if (wobbleOn) {
-        wx = static_cast<float>(wave(1, wobbleFreqX * 100.0f) * size * wobbleAmpX * 0.2);
-        wy = static_cast<float>(wave(2, wobbleFreqY * 100.0f) * size * wobbleAmpY * 0.2);
+        o.wx = static_cast<float>(wave(1, wobbleFreqX * 100.0f) * size * wobbleAmpX * 0.2);
+        o.wy = static_cast<float>(wave(2, wobbleFreqY * 100.0f) * size * wobbleAmpY * 0.2);
     }
-    float sx = 0.0f, sy = 0.0f;
     if (swayOn) {
-        sx = static_cast<float>(wave(3, swayFreqX * 100.0f) * size * swayAmpX * 0.5);
-        sy = static_cast<float>(wave(4, swayFreqY * 100.0f) * size * swayAmpY * 0.5);
+        o.sx = static_cast<float>(wave(3, swayFreqX * 100.0f) * size * swayAmpX * 0.5);
+        o.sy = static_cast<float>(wave(4, swayFreqY * 100.0f) * size * swayAmpY * 0.5);
     }
     if (jitterOn) {
         const double r1 = randomRange(1.0);
         const double r2 = randomRange(1.0);
         if (jitterRateX * 0.005 > r1 * r2) {
             const double r3 = randomRange(1.0);
-            sx = static_cast<float>(sx + 2.0 * (r3 - 0.5) * size * jitterAmpX);
+            o.sx = static_cast<float>(o.sx + 2.0 * (r3 - 0.5) * size * jitterAmpX);
         }
         const double r4 = randomRange(1.0);
         const double r5 = randomRange(1.0);
         if (jitterRateY * 0.005 > r4 * r5) {
             const double r6 = randomRange(1.0);
-            sy = static_cast<float>(sy + 2.0 * (r6 - 0.5) * size * jitterAmpY);
+            o.sy = static_cast<float>(o.sy + 2.0 * (r6 - 0.5) * size * jitterAmpY);
         }
     }
-    float penX = x + sx;
-    const float penY = y + sy;
-    const float now = currentTime();
+    return o;
+}
 
+// Glyph i of the string as one textured quad around the pen, stretched by the travelling wave.
+void FontText::drawGlyph(int code, int i, float penX, float penY, const Offsets& o, float now) const {
+    float kx = 1.0f, ky = 1.0f;
+    if (waveOn) {
+        const float shift = i - now * 5.0f;
+        kx = static_cast<float>(waveShifted(5, waveFreqX * 25.0f, shift) * waveAmpX * 0.5);
+        ky = static_cast<float>(waveShifted(6, waveFreqY * 25.0f, shift) * waveAmpY * 0.5);
+    }
+    const float hw = static_cast<float>(size * 0.5 * kx);
+    const float hh = static_cast<float>(size * 1.0 * ky);
+    const GlyphCell cell = glyphCell(code);
+    const float u2 = cell.u + 1.0f / 16.0f;
+    const float v2 = cell.v + 1.0f / 8.0f;
+    glBegin(GL_QUADS);
+    glTexCoord2f(cell.u, cell.v);
+    glVertex2f(penX - hw + o.wx, penY - hh - o.wy);
+    glTexCoord2f(u2, cell.v);
+    glVertex2f(penX + hw - o.wx, penY - hh + o.wy);
+    glTexCoord2f(u2, v2);
+    glVertex2f(penX + hw + slant + o.wx, penY + hh - o.wy);
+    glTexCoord2f(cell.u, v2);
+    glVertex2f(penX - hw + slant - o.wx, penY + hh + o.wy);
+    glEnd();
+}
+
+void FontText::drawText(const char* s, float px, float py, float glyphSize) {
+    storeText(s);
+    x = px;
+    y = py;
+    size = glyphSize;
+    const Offsets offsets = effectOffsets();
+    float penX = x + offsets.sx;
+    const float penY = y + offsets.sy;
+    const float now = currentTime();
     beginText();
     for (int i = 0; text[i] != '\0'; ++i) {
         const int code = static_cast<unsigned char>(text[i]);
-        if (hasGlyph(code)) {
-            float kx = 1.0f, ky = 1.0f;
-            if (waveOn) {
-                const float shift = i - now * 5.0f;
-                kx = static_cast<float>(waveShifted(5, waveFreqX * 25.0f, shift) * waveAmpX * 0.5);
-                ky = static_cast<float>(waveShifted(6, waveFreqY * 25.0f, shift) * waveAmpY * 0.5);
-            }
-            const float hw = static_cast<float>(size * 0.5 * kx);
-            const float hh = static_cast<float>(size * 1.0 * ky);
-            const GlyphCell cell = glyphCell(code);
-            const float u2 = cell.u + 1.0f / 16.0f;
-            const float v2 = cell.v + 1.0f / 8.0f;
-            glBegin(GL_QUADS);
-            glTexCoord2f(cell.u, cell.v);
-            glVertex2f(penX - hw + wx, penY - hh - wy);
-            glTexCoord2f(u2, cell.v);
-            glVertex2f(penX + hw - wx, penY - hh + wy);
-            glTexCoord2f(u2, v2);
-            glVertex2f(penX + hw + slant + wx, penY + hh - wy);
-            glTexCoord2f(cell.u, v2);
-            glVertex2f(penX - hw + slant - wx, penY + hh + wy);
-            glEnd();
-        }
+        if (hasGlyph(code)) drawGlyph(code, i, penX, penY, offsets, now);
         penX += size * advance;
     }
     endText();

@@ -74,6 +74,11 @@ class FontText : public SceneObject {
     float waveShifted(int channel, float frequency, float shift) const;
     void beginText() const;
     void endText() const;
+    struct Offsets {
+        float wx = 0.0f, wy = 0.0f, sx = 0.0f, sy = 0.0f;
+    };
+    Offsets effectOffsets() const;
+    void drawGlyph(int code, int i, float penX, float penY, const Offsets& o, float now) const;
 
     inline static unsigned int fontTexture_ = 0;
     inline static const FrameClock* clock_ = nullptr;

@@ -1,3 +1,4 @@
+// Counting frames for the frame-rate clock.
 #include "ui/frame_rate_text.h"
 
 void FrameRateText::countFrame(float now) {

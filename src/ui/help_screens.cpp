@@ -1,3 +1,4 @@
+// Drawing the help screen, the info screen and the title crawl.
 #include "ui/help_screens.h"
 
 #include "base/screen_view.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/frame_loop.h"
+#include "app/frame.h"
 #include "app/globals.h"
 #include "support/gl_context.h"
 #include "support/gl_helpers.h"
@@ -49,7 +49,7 @@ TEST(Screen, TrailsBarsAndPolygonMode) {
     prefs.screenClear = 0;
     overlay(0);
     screen.fade(0.5f);
-    screen.clearScreen(prefs);
+    screen.clearScreen(prefs.screenClear, prefs.letterbox);
     EXPECT_NEAR(gl.pixel(20, 50).r, 128, 2) << "trails dim towards the clear colour instead of erasing";
     EXPECT_NEAR(gl.pixel(20, 50).b, 255, 1);
 
@@ -60,17 +60,17 @@ TEST(Screen, TrailsBarsAndPolygonMode) {
     screen.setLetterbox(2);
     screen.drawLetterboxBars();
     overlay(2);
-    screen.clearScreen(prefs);
+    screen.clearScreen(prefs.screenClear, prefs.letterbox);
     for (int y : {5, 95}) EXPECT_EQ(gl.pixel(20, y).r + gl.pixel(20, y).b, 0) << "bars stay black: " << y;
     EXPECT_EQ(gl.pixel(20, 50).b, 255) << "the picture cleared to the sky";
     EXPECT_EQ(gl.pixel(20, 50).r, 0);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     prefs.polygonMode = 3;
-    applyPolygonMode(prefs);
+    applyPolygonMode(prefs.polygonMode);
     EXPECT_EQ(glInteger(GL_POLYGON_MODE), GL_LINE) << "an unknown mode leaves the previous one";
     prefs.polygonMode = 2;
-    applyPolygonMode(prefs);
+    applyPolygonMode(prefs.polygonMode);
     EXPECT_EQ(glInteger(GL_POLYGON_MODE), GL_POINT);
 }
 

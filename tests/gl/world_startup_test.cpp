@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/frame_loop.h"
+#include "app/frame.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
@@ -32,12 +32,12 @@ struct World : ::testing::Test {
         initVars();
     }
     void frame(float lightPhase) {
-        lightWander.phase[1] = lightPhase;
-        lightWander.rate[1] = 0.0f;
+        LightWander.phase[1] = lightPhase;
+        LightWander.rate[1] = 0.0f;
         Screen.setLetterbox(0);
         Screen.applyViewport();
-        setProjection(rider, Prefs, Screen);
-        rider.stepRider(0, 0);
+        setProjection(Skater, Prefs, Screen);
+        Skater.stepRider(0, 0);
         drawWorld();
     }
 
@@ -49,37 +49,37 @@ struct World : ::testing::Test {
 
 TEST_F(World, StartUpFillsTheCatalogueInItsOrder) {
     startIn();
-    EXPECT_EQ(catalogue.textureCount, 18);
-    EXPECT_EQ(catalogue.firstImageTexture, 5);
-    for (int slot = 0; slot < 18; ++slot) EXPECT_NE(catalogue.catalogueTexture(slot), 0u) << slot;
-    EXPECT_EQ(catalogue.catalogueTexture(13), catalogue.catalogueTexture(2)) << "image 8 is the grid";
-    EXPECT_EQ(catalogue.catalogueTexture(16), catalogue.catalogueTexture(3)) << "image 11 the checkerboard";
-    EXPECT_NE(catalogue.catalogueTexture(9), catalogue.catalogueTexture(1)) << "metal plate loaded twice";
-    EXPECT_EQ(sunSprite.texture, static_cast<int>(catalogue.catalogueTexture(17)));
-    EXPECT_EQ(terrainSurface.columns, 63);
-    EXPECT_GE(starField.listId, 1);
-    EXPECT_EQ(dialogManager.currentDialog, 2);
+    EXPECT_EQ(Catalogue.textureCount, 18);
+    EXPECT_EQ(Catalogue.firstImageTexture, 5);
+    for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
+    EXPECT_EQ(Catalogue.catalogueTexture(13), Catalogue.catalogueTexture(2)) << "image 8 is the grid";
+    EXPECT_EQ(Catalogue.catalogueTexture(16), Catalogue.catalogueTexture(3)) << "image 11 the checkerboard";
+    EXPECT_NE(Catalogue.catalogueTexture(9), Catalogue.catalogueTexture(1)) << "metal plate loaded twice";
+    EXPECT_EQ(Sun.texture, static_cast<int>(Catalogue.catalogueTexture(17)));
+    EXPECT_EQ(Terrain.columns, 63);
+    EXPECT_GE(Stars.listId, 1);
+    EXPECT_EQ(Dialogs.currentDialog, 2);
 }
 
 TEST_F(World, AMissingImageKeepsItsSlotEmpty) {
     startIn("sand.bmp");
-    EXPECT_EQ(catalogue.textureCount, 18);
-    EXPECT_EQ(catalogue.catalogueTexture(5), 0u);
-    EXPECT_NE(catalogue.catalogueTexture(6), 0u);
-    EXPECT_NE(catalogue.catalogueTexture(17), 0u);
+    EXPECT_EQ(Catalogue.textureCount, 18);
+    EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
+    EXPECT_NE(Catalogue.catalogueTexture(6), 0u);
+    EXPECT_NE(Catalogue.catalogueTexture(17), 0u);
 }
 
 TEST_F(World, TheLightCirclesAndTheSkyFollowsIt) {
     startIn();
     Clock.dt = 0.0f;
     frame(0.0f);
-    EXPECT_NEAR(spotLight.x, 0.0f, 1e-5);
-    EXPECT_NEAR(spotLight.y, 4.0f, 1e-5);
-    EXPECT_NEAR(sunSprite.y, 4.0f, 1e-5);
+    EXPECT_NEAR(Light.x, 0.0f, 1e-5);
+    EXPECT_NEAR(Light.y, 4.0f, 1e-5);
+    EXPECT_NEAR(Sun.y, 4.0f, 1e-5);
     EXPECT_NEAR(Screen.clearColour[0], 0.3f, 1e-5);
     EXPECT_NEAR(Screen.clearColour[2], 1.0f, 1e-5);
     frame(3.1415927f / 5.0f);
-    EXPECT_NEAR(spotLight.y, -4.0f, 1e-4);
+    EXPECT_NEAR(Light.y, -4.0f, 1e-4);
     EXPECT_LE(Screen.clearColour[2], 0.0f) << "a negative sky colour clamps to black";
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -89,12 +89,12 @@ TEST_F(World, TerrainLooksFogAndTheDampingKeys) {
     Prefs.imageIndex = 8;
     Prefs.textureMag = 1.0f;
     frame(0.0f);
-    EXPECT_FLOAT_EQ(terrainSurface.textureRepeat, 10.0f);
-    EXPECT_TRUE(terrainSurface.red == 0.0f && terrainSurface.blue == 1.0f) << "drawn blue";
-    EXPECT_EQ(terrainSurface.texture, static_cast<int>(catalogue.catalogueTexture(2)));
+    EXPECT_FLOAT_EQ(Terrain.textureRepeat, 10.0f);
+    EXPECT_TRUE(Terrain.red == 0.0f && Terrain.blue == 1.0f) << "drawn blue";
+    EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(2)));
     Prefs.imageIndex = 7;
     drawWorld();
-    EXPECT_FLOAT_EQ(terrainSurface.textureRepeat, 20.0f);
+    EXPECT_FLOAT_EQ(Terrain.textureRepeat, 20.0f);
 
     Prefs.depthCueFog = 0;
     glFogf(GL_FOG_START, 0.123f);
@@ -107,10 +107,10 @@ TEST_F(World, TerrainLooksFogAndTheDampingKeys) {
     Prefs.damping = 0.5f;
     Keyboard.specialKey = 3;
     drawWorld();
-    EXPECT_FLOAT_EQ(rider.damping, 1.0f) << "only F1 and F2 copy the damping";
+    EXPECT_FLOAT_EQ(Skater.damping, 1.0f) << "only F1 and F2 copy the damping";
     Keyboard.specialKey = 1;
     drawWorld();
-    EXPECT_FLOAT_EQ(rider.damping, 0.5f);
+    EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
 }
 
 TEST_F(World, StarsOnlyWithTheUniverse) {
@@ -119,13 +119,13 @@ TEST_F(World, StarsOnlyWithTheUniverse) {
     Prefs.heightScale = 0.0f;
     Prefs.imageIndex = 0;
     Prefs.cameraMode = 2;
-    terrainSurface.setResolution(2);
+    Terrain.setResolution(2);
     int lit[2] = {0, 0};
     for (int universe : {0, 1}) {
         Prefs.universeOn = universe;
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        rider.pitch = -80.0f;  // looking up, away from the ground, with the sun below
+        Skater.pitch = -80.0f;  // looking up, away from the ground, with the sun below
         frame(3.1415927f / 5.0f);
         for (const uint8_t value : gl.readRgba()) lit[universe] += value > 40 && value < 255;
     }
@@ -134,16 +134,16 @@ TEST_F(World, StarsOnlyWithTheUniverse) {
 
 TEST_F(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
     startIn();
-    soundPlayer.enabled = 1;
+    Sounds.enabled = 1;
     fake.elapsedMs = 100000;
-    soundPlayer.play("hit.wav", 1.0f, 1);
-    const float ended = soundPlayer.lastEndTime;
+    Sounds.play("hit.wav", 1.0f, 1);
+    const float ended = Sounds.lastEndTime;
     fake.elapsedMs = 102000;  // the sound itself is over
     float blew = 0.0f;
     for (float now = ended; now < ended + 41.0f && blew == 0.0f; now += 0.25f) {
         Clock.now = now;
         drawWorld();
-        if (soundPlayer.lastEndTime != ended) blew = now - ended;
+        if (Sounds.lastEndTime != ended) blew = now - ended;
     }
     EXPECT_GE(blew, 20.0f);
 }
@@ -151,7 +151,7 @@ TEST_F(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
 TEST_F(World, LetterboxBarsStayBlackUnderTheOverlays) {
     startIn();
     Prefs.letterbox = 2;
-    menuActive = 0;
+    Flags.menuActive = 0;
     fake.elapsedMs = 0;
     Clock.tick();
     Clock.restart();

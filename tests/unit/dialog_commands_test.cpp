@@ -1,5 +1,5 @@
 // What the menu items do, run through the dialog manager's command hook with the program's globals.
-#include "ui/dialog_commands.h"
+#include "app/dialog_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -17,27 +17,27 @@ class Commands : public ::testing::Test {
     void SetUp() override {
         Prefs.setDefaults();
         Prefs.cameraMode = 1;
-        menuActive = 1;
-        exitStartTime = 0.0f;
+        Flags.menuActive = 1;
+        Flags.exitStartTime = 0.0f;
         Screen.clearPasses = 0;
-        soundPlayer.enabled = 0;
-        dialogManager.prefs = &Prefs;
-        dialogManager.screen = &Screen;
-        dialogManager.pausedFlag = &paused;
-        dialogManager.soundOnFlag = &soundPlayer.enabled;
-        dialogManager.infoVisibleFlag = &infoVisible;
-        dialogManager.command = executeDialogCommand;
-        dialogManager.depth = 0;
-        dialogManager.buildDialog(kMainMenu, 1);
+        Sounds.enabled = 0;
+        Dialogs.prefs = &Prefs;
+        Dialogs.screen = &Screen;
+        Dialogs.pausedFlag = &Flags.paused;
+        Dialogs.soundOnFlag = &Sounds.enabled;
+        Dialogs.infoVisibleFlag = &Flags.infoVisible;
+        Dialogs.command = executeDialogCommand;
+        Dialogs.depth = 0;
+        Dialogs.buildDialog(kMainMenu, 1);
     }
     void activate(int id, float value = 0.0f) {
-        dialogManager.selectedId = id;
-        dialogManager.selectedValue = value;
+        Dialogs.selectedId = id;
+        Dialogs.selectedValue = value;
         executeDialogCommand();
     }
     float sliderValue(int id) const {
-        for (int i = 0; i < dialogManager.itemCount; ++i) {
-            const DialogItem* item = dialogManager.item(i);
+        for (int i = 0; i < Dialogs.itemCount; ++i) {
+            const DialogItem* item = Dialogs.item(i);
             if (item->id == id) return static_cast<const SliderItem*>(item)->value;
         }
         return -1.0f;
@@ -49,7 +49,7 @@ class Commands : public ::testing::Test {
 
 TEST_F(Commands, FogFadeAndImageSliders) {
     activate(3);  // Options...
-    ASSERT_EQ(dialogManager.currentDialog, kCustomMenu);
+    ASSERT_EQ(Dialogs.currentDialog, kCustomMenu);
     Prefs.fogEnd = 4.0f;
     activate(22, 5.0f);
     EXPECT_FLOAT_EQ(Prefs.fogEnd, 5.01f);
@@ -64,11 +64,11 @@ TEST_F(Commands, FogFadeAndImageSliders) {
     EXPECT_EQ(status(), "Image 11/11: CheckerBoard");
     activate(50, 70.9f);
     EXPECT_EQ(Prefs.tessellation, 70);
-    EXPECT_EQ(terrainSurface.columns, 70);
+    EXPECT_EQ(Terrain.columns, 70);
     EXPECT_EQ(status(), "Tesselation:: 70");
 
     activate(92);  // Standard Controls...
-    ASSERT_EQ(dialogManager.currentDialog, kStandardMenu);
+    ASSERT_EQ(Dialogs.currentDialog, kStandardMenu);
     activate(55, 1.0f);
     EXPECT_EQ(Prefs.fadeEffect, 1.0f);
     EXPECT_EQ(Prefs.screenClear, 1);
@@ -81,33 +81,33 @@ TEST_F(Commands, FogFadeAndImageSliders) {
 }
 
 TEST_F(Commands, NavigationKeepsTheStackAndOrigin) {
-    dialogManager.originX = 40.0f;
-    dialogManager.originY = -10.0f;
-    dialogManager.focusIndex = 5;
+    Dialogs.originX = 40.0f;
+    Dialogs.originY = -10.0f;
+    Dialogs.focusIndex = 5;
     activate(3);
-    EXPECT_EQ(dialogManager.focusIndex, 0) << "a new dialog starts with its first widget focused";
+    EXPECT_EQ(Dialogs.focusIndex, 0) << "a new dialog starts with its first widget focused";
     activate(92);
     activate(92);
-    EXPECT_EQ(dialogManager.currentDialog, kCustomMenu);
-    EXPECT_EQ(dialogManager.depth, 1) << "switching between the control dialogs does not push";
+    EXPECT_EQ(Dialogs.currentDialog, kCustomMenu);
+    EXPECT_EQ(Dialogs.depth, 1) << "switching between the control dialogs does not push";
     activate(93);
-    EXPECT_EQ(dialogManager.currentDialog, kMainMenu);
-    EXPECT_FLOAT_EQ(dialogManager.originX, 40.0f);
-    EXPECT_FLOAT_EQ(dialogManager.originY, -10.0f);
+    EXPECT_EQ(Dialogs.currentDialog, kMainMenu);
+    EXPECT_FLOAT_EQ(Dialogs.originX, 40.0f);
+    EXPECT_FLOAT_EQ(Dialogs.originY, -10.0f);
 
     activate(80);
-    EXPECT_EQ(infoVisible, 1);
+    EXPECT_EQ(Flags.infoVisible, 1);
 
     Clock.now = 12.0f;
     activate(99);
-    EXPECT_EQ(menuActive, 0);
-    EXPECT_FLOAT_EQ(exitStartTime, 12.0f);
+    EXPECT_EQ(Flags.menuActive, 0);
+    EXPECT_FLOAT_EQ(Flags.exitStartTime, 12.0f);
 }
 
 TEST_F(Commands, SaveAndLoadKeepTheCameraMode) {
     TempFolder folder(true);
     activate(2);  // Load...
-    ASSERT_EQ(dialogManager.currentDialog, kLoadMenu);
+    ASSERT_EQ(Dialogs.currentDialog, kLoadMenu);
     activate(1);
     EXPECT_EQ(status(), "Could NOT Load Prefs");
 
@@ -115,7 +115,7 @@ TEST_F(Commands, SaveAndLoadKeepTheCameraMode) {
     Prefs.fovDegrees = 33;
     activate(93);
     activate(1);  // Save...
-    ASSERT_EQ(dialogManager.currentDialog, kSaveMenu);
+    ASSERT_EQ(Dialogs.currentDialog, kSaveMenu);
     activate(1);
     EXPECT_EQ(status(), "Saved Prefs");
     Prefs.cameraMode = 2;
@@ -125,6 +125,6 @@ TEST_F(Commands, SaveAndLoadKeepTheCameraMode) {
     activate(1);
     EXPECT_EQ(status(), "Loaded Prefs");
     EXPECT_EQ(Prefs.fovDegrees, 33);
-    EXPECT_FLOAT_EQ(rider.fieldOfView, 33.0f);
+    EXPECT_FLOAT_EQ(Skater.fieldOfView, 33.0f);
     EXPECT_EQ(Prefs.cameraMode, 2) << "the camera mode never comes from the file";
 }

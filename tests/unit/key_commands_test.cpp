@@ -1,6 +1,6 @@
 // The one-key commands, function keys, pointer and mouse buttons, driven through the real input
 // callbacks against the program's own globals.
-#include "input/key_commands.h"
+#include "app/key_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "app/globals.h"
-#include "input/input_callbacks.h"
+#include "app/glut_callbacks.h"
 #include "support/fake_platform.h"
 
 namespace {
@@ -19,14 +19,14 @@ class Keys : public ::testing::Test {
         Prefs.setDefaults();
         Prefs.cameraMode = 1;
         Prefs.imageIndex = 0;
-        rider.fieldOfView = 100.0f;
-        menuActive = helpVisible = infoVisible = paused = 0;
-        exitStartTime = 0.0f;
+        Skater.fieldOfView = 100.0f;
+        Flags.menuActive = Flags.helpVisible = Flags.infoVisible = Flags.paused = 0;
+        Flags.exitStartTime = 0.0f;
         Screen.clearPasses = 0;
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
         Keyboard = KeyboardState();
-        soundPlayer.enabled = 0;
+        Sounds.enabled = 0;
     }
     void press(unsigned char key, int times = 1) {
         for (int i = 0; i < times; ++i) onKey(key, 0, 0);
@@ -40,7 +40,7 @@ class Keys : public ::testing::Test {
     std::string status() const { return StatusLine.text; }
     // The menu, help and info flags, the camera mode and the last cursor asked for.
     std::tuple<int, int, int, int, CursorShape> view() const {
-        return {menuActive, helpVisible, infoVisible, Prefs.cameraMode,
+        return {Flags.menuActive, Flags.helpVisible, Flags.infoVisible, Prefs.cameraMode,
                 fake.cursors.empty() ? CursorShape::Arrow : fake.cursors.back()};
     }
     FakePlatform fake;
@@ -52,7 +52,7 @@ constexpr int kDown = 0, kUp = 1;
 TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheMesh) {
     for (const auto& [fov, key, message] :
          {std::tuple{179.0f, ',', "FOV: 179 Degrees"}, {1.0f, '.', "FOV:   1 Degrees"}}) {
-        rider.fieldOfView = fov;
+        Skater.fieldOfView = fov;
         press(key);
         EXPECT_EQ(Prefs.fovDegrees, static_cast<int>(fov));
         EXPECT_EQ(status(), message);
@@ -69,16 +69,15 @@ TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheM
         press(key, times);
         EXPECT_EQ(*setting, after) << key;
         EXPECT_EQ(status(), message);
-        EXPECT_TRUE(before != 32 || terrainSurface.columns == 31)
-            << "the mesh is rebuilt at the new tessellation";
+        EXPECT_TRUE(before != 32 || Terrain.columns == 31) << "the mesh is rebuilt at the new tessellation";
     }
 
-    terrainSurface.vertices[0][0].y = 99.0f;  // a mark that only a rebuild removes
+    Terrain.vertices[0][0].y = 99.0f;  // a mark that only a rebuild removes
     for (unsigned char key : {'i', 'l', 'w', '-', ','}) press(key);
     special(kKeyHome);
-    EXPECT_EQ(terrainSurface.vertices[0][0].y, 99.0f);
+    EXPECT_EQ(Terrain.vertices[0][0].y, 99.0f);
     press('o');
-    EXPECT_NE(terrainSurface.vertices[0][0].y, 99.0f) << "a new shape rebuilds the mesh";
+    EXPECT_NE(Terrain.vertices[0][0].y, 99.0f) << "a new shape rebuilds the mesh";
 }
 
 TEST_F(Keys, LetterboxPingPongFollowsAValueSetElsewhere) {
@@ -96,15 +95,15 @@ TEST_F(Keys, LetterboxPingPongFollowsAValueSetElsewhere) {
 TEST_F(Keys, ExitAndPause) {
     Clock.now = 10.0f;
     press(27);
-    EXPECT_FLOAT_EQ(exitStartTime, 10.0f);
+    EXPECT_FLOAT_EQ(Flags.exitStartTime, 10.0f);
     Clock.now = 10.3f;
     press('Q');
-    EXPECT_FLOAT_EQ(exitStartTime, 5.3f);
+    EXPECT_FLOAT_EQ(Flags.exitStartTime, 5.3f);
 
     press('p');
     EXPECT_EQ(status(), "Pause");
     press('P');
-    EXPECT_EQ(paused, 0);
+    EXPECT_EQ(Flags.paused, 0);
     EXPECT_EQ(status(), "Continue");
 }
 
@@ -121,12 +120,12 @@ TEST_F(Keys, MenuKeyAndHelpKey) {
     EXPECT_EQ(Prefs.cameraMode, 0);
 
     press('`');
-    infoVisible = 1;
+    Flags.infoVisible = 1;
     press('?');
     EXPECT_EQ(view(), make_tuple(0, 1, 0, 1, CursorShape::None))
         << "help closes the menu and info, forces Manual";
     press('/');
-    EXPECT_EQ(helpVisible, 0);
+    EXPECT_EQ(Flags.helpVisible, 0);
     EXPECT_EQ(Screen.clearPasses, 1) << "hiding the help screen clears it away";
 }
 
@@ -209,7 +208,7 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
     onMouseButton(2, kDown, 0, 0);
     EXPECT_EQ(view(), std::make_tuple(1, 0, 0, 2, CursorShape::Arrow));
     onMouseButton(2, kUp, 0, 0);  // released within the same frame: nothing more happens
-    EXPECT_EQ(menuActive, 1);
+    EXPECT_EQ(Flags.menuActive, 1);
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.rightButton, 0);
 
@@ -219,7 +218,7 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
     EXPECT_EQ(fake.warps.back(), std::make_pair(500, 500));
     onMouseButton(2, kUp, 0, 0);
     onMouseButton(3, kDown, 0, 0);  // a wheel event in the same frame
-    EXPECT_EQ(menuActive, 0) << "only the press that moves the button down toggles";
+    EXPECT_EQ(Flags.menuActive, 0) << "only the press that moves the button down toggles";
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.rightButton, kButtonReleased) << "the quick click's release is not lost";
     Pointer.ageButtons();

@@ -2,7 +2,7 @@
 // overlays, fades and the ageing of the frame's input.
 #pragma once
 
-int runFrame();
+void runFrame();
 // A screen-clear request blacks out the colour buffer on two frames in a row, one per buffer.
 void runScreenClearRequest();
 // The 2-D layers in window pixels: status line, dialogs, info screen and the title crawl.

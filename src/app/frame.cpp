@@ -1,4 +1,5 @@
-#include "app/frame_loop.h"
+// One frame of the running program, in its fixed order.
+#include "app/frame.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -40,11 +41,11 @@ void placeOverlays() {
 void runFadesAndExit() {
     if (Clock.now < 2.0f) {
         Screen.fade(1.0f - Clock.now / 2.0f);
-    } else if (exitStartTime != 0.0f) {
-        menuActive = 0;
+    } else if (Flags.exitStartTime != 0.0f) {
+        Flags.menuActive = 0;
         Screen.setClearColour(0.0f, 0.0f, 0.0f);
-        Screen.fade((Clock.now - exitStartTime) / 1.0f);
-        if (Clock.now - exitStartTime > 1.0f) {
+        Screen.fade((Clock.now - Flags.exitStartTime) / 1.0f);
+        if (Clock.now - Flags.exitStartTime > 1.0f) {
             shutdown();
             printProgress("Fin\n\n");
             std::exit(0);
@@ -55,8 +56,8 @@ void runFadesAndExit() {
 
 void drawOverlays() {
     StatusLine.update();
-    if (menuActive) dialogManager.run();
-    if (infoVisible) drawInfoScreen(HelpText, Screen, "Rampix");
+    if (Flags.menuActive) Dialogs.run();
+    if (Flags.infoVisible) drawInfoScreen(HelpText, Screen, "Rampix");
     drawTitleCrawl(TitleText, Screen, Clock.now);
 }
 
@@ -73,15 +74,15 @@ void checkGlError() {
     std::fprintf(stderr, "OpenGL Error: %s\n", text);
 }
 
-int runFrame() {
+void runFrame() {
     glFogfv(GL_FOG_COLOR, fogColour);
     Clock.tick();
     if (randomRange(1.0) < 0.01) seedRandom(static_cast<unsigned>(Clock.rawMs));
-    if (!paused) {
-        angleWander.advance(Clock.dt, Prefs.rotateSpeed);
-        positionWander.advance(Clock.dt, Prefs.moveSpeed);
+    if (!Flags.paused) {
+        AngleWander.advance(Clock.dt, Prefs.rotateSpeed);
+        PositionWander.advance(Clock.dt, Prefs.moveSpeed);
     }
-    textWaves.advance(Clock.dt, Prefs.mainSpeed);
+    TextWaves.advance(Clock.dt, Prefs.mainSpeed);
     FpsCounter.countFrame(Clock.now);
     placeOverlays();
 
@@ -97,19 +98,19 @@ int runFrame() {
     Screen.applyViewport();
     Screen.setOverlayProjection();
     if (Prefs.screenClear == 0 && Prefs.fadeEffect < 1.0f) Screen.fade(Prefs.fadeEffect * Clock.dt * 40.0f);
-    Screen.clearScreen(Prefs);
+    Screen.clearScreen(Prefs.screenClear, Prefs.letterbox);
     if (Prefs.depthCueFog) {
         glFogf(GL_FOG_START, Prefs.cameraZ + Prefs.fogStart);
         glFogf(GL_FOG_END, Prefs.cameraZ + Prefs.fogEnd);
     }
-    applyPolygonMode(Prefs);
-    setProjection(rider, Prefs, Screen);
-    rider.stepRider(paused, menuActive);
+    applyPolygonMode(Prefs.polygonMode);
+    setProjection(Skater, Prefs, Screen);
+    Skater.stepRider(Flags.paused, Flags.menuActive);
     drawWorld();
 
     useWholeWindow();
     drawOverlays();
-    if (helpVisible) drawHelpScreen(HelpText, Screen);
+    if (Flags.helpVisible) drawHelpScreen(HelpText, Screen);
     if (Prefs.fpsClockOn) FpsCounter.show();
     checkGlError();
     runFadesAndExit();
@@ -117,5 +118,4 @@ int runFrame() {
     Keyboard.key = 0;
     Keyboard.specialKey = 0;
     Pointer.ageButtons();
-    return 0;
 }
