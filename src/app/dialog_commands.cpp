@@ -49,89 +49,71 @@ void goBack() {
     Dialogs.originY = y;
 }
 
-void runMenuAction(const MenuRow& row, float v) {
-    switch (row.action) {
-        case MenuAction::SetSetting:
-            setSetting(row, v);
-            break;
-        case MenuAction::FieldOfView:
-            Skater.fieldOfView = v;
-            setSetting(row, v);
-            break;
-        case MenuAction::FadeEffect:
-            setFadeEffect(row, v);
-            break;
-        case MenuAction::Letterbox:
-            Prefs.letterbox = truncated(v);
-            Screen.clearPasses = 1;
-            StatusLine.showInt(row.format, Prefs.letterbox);
-            break;
-        case MenuAction::ScreenClear:
-            Prefs.screenClear = truncated(v);
-            Screen.clearPasses = Prefs.screenClear;
-            break;
-        case MenuAction::Paused:
-            Flags.paused = truncated(v);
-            break;
-        case MenuAction::SoundOn:
-            Sounds.enabled = truncated(v);
-            break;
-        case MenuAction::Info:
-            Flags.infoVisible = Flags.infoVisible == 0 ? 1 : 0;
-            if (Flags.infoVisible) Flags.helpVisible = 0;
-            break;
-        case MenuAction::Damping:
-            setSetting(row, v);
-            Skater.damping = Prefs.damping;
-            break;
-        case MenuAction::FogDistance:
-            setFogDistance(row, v);
-            break;
-        case MenuAction::TerrainImage:
-            setTerrainImage(truncated(v));
-            break;
-        case MenuAction::BumpOption:
-            setBumpOption(truncated(v));
-            break;
-        case MenuAction::Tessellation:
-            Prefs.tessellation = truncated(v);
-            StatusLine.showInt(row.format, Prefs.tessellation);
-            rebuildTerrainSurface();
-            break;
-        case MenuAction::Reset:
-            initVars();
-            break;
-        case MenuAction::Exit:
-            requestExit();
-            break;
-        case MenuAction::OpenOptions:
-            Dialogs.openDialog(kCustomMenu, 1);
-            break;
-        case MenuAction::OpenSave:
-            Dialogs.openDialog(kSaveMenu, 1);
-            break;
-        case MenuAction::OpenLoad:
-            Dialogs.openDialog(kLoadMenu, 1);
-            break;
-        case MenuAction::SwapControls:
-            Dialogs.openDialog(Dialogs.currentDialog == kStandardMenu ? kCustomMenu : kStandardMenu, 0);
-            break;
-        case MenuAction::Back:
-            goBack();
-            break;
-        case MenuAction::SavePrefs:
-            savePrefsOnCommand();
-            break;
-        case MenuAction::LoadPrefs:
-            loadPrefsOnCommand();
-            break;
-        case MenuAction::None:
-            break;
-    }
-}
+using MenuHandler = void (*)(const MenuRow& row, float v);
+
+struct MenuActionRow {
+    MenuAction action;
+    MenuHandler run;
+};
+
+constexpr MenuActionRow kMenuActions[] = {
+    {MenuAction::SetSetting, setSetting},
+    {MenuAction::FieldOfView,
+     [](const MenuRow& row, float v) {
+         Skater.fieldOfView = v;
+         setSetting(row, v);
+     }},
+    {MenuAction::FadeEffect, setFadeEffect},
+    {MenuAction::Letterbox,
+     [](const MenuRow& row, float v) {
+         Prefs.letterbox = truncated(v);
+         Screen.clearPasses = 1;
+         StatusLine.showInt(row.format, Prefs.letterbox);
+     }},
+    {MenuAction::ScreenClear,
+     [](const MenuRow&, float v) {
+         Prefs.screenClear = truncated(v);
+         Screen.clearPasses = Prefs.screenClear;
+     }},
+    {MenuAction::Paused, [](const MenuRow&, float v) { Flags.paused = truncated(v); }},
+    {MenuAction::SoundOn, [](const MenuRow&, float v) { Sounds.enabled = truncated(v); }},
+    {MenuAction::Info,
+     [](const MenuRow&, float) {
+         Flags.infoVisible = Flags.infoVisible == 0 ? 1 : 0;
+         if (Flags.infoVisible) Flags.helpVisible = 0;
+     }},
+    {MenuAction::Damping,
+     [](const MenuRow& row, float v) {
+         setSetting(row, v);
+         Skater.damping = Prefs.damping;
+     }},
+    {MenuAction::FogDistance, setFogDistance},
+    {MenuAction::TerrainImage, [](const MenuRow&, float v) { setTerrainImage(truncated(v)); }},
+    {MenuAction::BumpOption, [](const MenuRow&, float v) { setBumpOption(truncated(v)); }},
+    {MenuAction::Tessellation,
+     [](const MenuRow& row, float v) {
+         Prefs.tessellation = truncated(v);
+         StatusLine.showInt(row.format, Prefs.tessellation);
+         rebuildTerrainSurface();
+     }},
+    {MenuAction::Reset, [](const MenuRow&, float) { initVars(); }},
+    {MenuAction::Exit, [](const MenuRow&, float) { requestExit(); }},
+    {MenuAction::OpenOptions, [](const MenuRow&, float) { Dialogs.openDialog(kCustomMenu, 1); }},
+    {MenuAction::OpenSave, [](const MenuRow&, float) { Dialogs.openDialog(kSaveMenu, 1); }},
+    {MenuAction::OpenLoad, [](const MenuRow&, float) { Dialogs.openDialog(kLoadMenu, 1); }},
+    {MenuAction::SwapControls,
+     [](const MenuRow&, float) {
+         Dialogs.openDialog(Dialogs.currentDialog == kStandardMenu ? kCustomMenu : kStandardMenu, 0);
+     }},
+    {MenuAction::Back, [](const MenuRow&, float) { goBack(); }},
+    {MenuAction::SavePrefs, [](const MenuRow&, float) { savePrefsOnCommand(); }},
+    {MenuAction::LoadPrefs, [](const MenuRow&, float) { loadPrefsOnCommand(); }},
+};
 }  // namespace
 
 void executeDialogCommand() {
-    if (const MenuRow* row = findMenuRow(Dialogs.currentDialog, Dialogs.selectedId))
-        runMenuAction(*row, Dialogs.selectedValue);
+    const MenuRow* row = findMenuRow(Dialogs.currentDialog, Dialogs.selectedId);
+    if (row == nullptr) return;
+    for (const MenuActionRow& action : kMenuActions)
+        if (action.action == row->action) action.run(*row, Dialogs.selectedValue);
 }

@@ -33,6 +33,14 @@ struct RunFlags {
     int counterB = 1;
     int counterSmallB = 2;
     int counterN = 2;
+
+    // The b, B and n counters back to their start values (a settings reset).
+    void resetKeyCounters() {
+        const RunFlags fresh;
+        counterB = fresh.counterB;
+        counterSmallB = fresh.counterSmallB;
+        counterN = fresh.counterN;
+    }
 };
 
 extern FontText StatusLine;

@@ -4,6 +4,7 @@
 
 #include <GL/freeglut.h>
 
+#include "app/dialog_commands.h"
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/key_commands.h"
@@ -14,6 +15,7 @@
 
 namespace {
 void installWorkingCallbacks() {
+    Dialogs.command = executeDialogCommand;
     glutKeyboardFunc(onKey);
     glutSpecialFunc(onSpecialKey);
     glutSpecialUpFunc(onSpecialKeyUp);

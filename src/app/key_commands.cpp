@@ -13,6 +13,8 @@
 #include "base/platform.h"
 
 namespace {
+constexpr int kEscapeKey = 27;
+
 struct ToggleCommand {
     char key;
     int* flag;
@@ -151,7 +153,7 @@ struct KeyAction {
 };
 
 constexpr KeyAction kKeyActions[] = {
-    {27, requestExit},
+    {kEscapeKey, requestExit},
     {'q', requestExit},
     {' ', [] { Prefs.screenClear = Prefs.screenClear == 0 ? 1 : 0; }},
     {'!', [] { savePrefsOnCommand(); }},
@@ -270,13 +272,6 @@ void refreshOpenMenu(int key) {
     if (key != 0) Dialogs.buildDialog(Dialogs.currentDialog, 0);
 }
 }  // namespace
-
-void resetKeyCounters() {
-    const RunFlags fresh;
-    Flags.counterB = fresh.counterB;
-    Flags.counterSmallB = fresh.counterSmallB;
-    Flags.counterN = fresh.counterN;
-}
 
 void runKeyCommand(int key) {
     const int letter = std::isalpha(key) ? std::tolower(key) : key;

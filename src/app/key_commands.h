@@ -4,5 +4,3 @@
 
 void runKeyCommand(int key);
 void runSpecialKeyCommand(int key);
-// The b, B and n counters back to their start values (a settings reset).
-void resetKeyCounters();

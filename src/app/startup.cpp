@@ -6,9 +6,7 @@
 
 #include <cstdio>
 
-#include "app/dialog_commands.h"
 #include "app/globals.h"
-#include "app/key_commands.h"
 #include "app/park_actions.h"
 #include "app/terrain_images.h"
 #include "base/platform.h"
@@ -105,7 +103,6 @@ void wireDialogManager() {
     Dialogs.soundOnFlag = &Sounds.enabled;
     Dialogs.infoVisibleFlag = &Flags.infoVisible;
     Dialogs.text = &DialogText;
-    Dialogs.command = executeDialogCommand;
 }
 
 }  // namespace
@@ -165,7 +162,7 @@ void initVars() {
     Prefs.setDefaults();
     Prefs.imageIndex = static_cast<int>(randomRange(2.0)) * (kTerrainImageCount - 1);
     Skater.resetRide(Prefs);
-    resetKeyCounters();
+    Flags.resetKeyCounters();
     Flags.menuActive = 0;
     Flags.paused = 0;
     Flags.exitStartTime = 0.0f;
