@@ -107,7 +107,10 @@ constexpr MenuActionRow kMenuActions[] = {
      }},
     {MenuAction::Back, [](const MenuRow&, float) { goBack(); }},
     {MenuAction::SavePrefs, [](const MenuRow&, float) { savePrefsOnCommand(); }},
-    {MenuAction::LoadPrefs, [](const MenuRow&, float) { loadPrefsOnCommand(); }},
+    {MenuAction::LoadPrefs,
+     [](const MenuRow&, float) {
+         if (loadPrefsOnCommand() == 0) applyLoadedSettings();
+     }},
 };
 }  // namespace
 

@@ -157,7 +157,11 @@ constexpr KeyAction kKeyActions[] = {
     {'q', requestExit},
     {' ', [] { Prefs.screenClear = Prefs.screenClear == 0 ? 1 : 0; }},
     {'!', [] { savePrefsOnCommand(); }},
-    {'@', [] { loadPrefsOnCommand(); }},
+    {'@',
+     [] {
+         loadPrefsOnCommand();
+         applyLoadedSettings();
+     }},
     {',', [] { stepFieldOfView(1.0f); }},
     {'.', [] { stepFieldOfView(-1.0f); }},
     {'<', [] { stepTessellation(-1); }},

@@ -42,12 +42,16 @@ int loadPrefsOnCommand() {
     if (result == 0) {
         Prefs.cameraMode = cameraMode;
         Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);
-        selectTerrainImage();
-        HeightGrid.applyBumpOption(Prefs.bumpOption);
         Pointer.updateCursor(Prefs, Flags.menuActive);
     }
     StatusLine.setText(result == 0 ? "Loaded Prefs" : "Could NOT Load Prefs");
     return result;
+}
+
+void applyLoadedSettings() {
+    Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);
+    selectTerrainImage();
+    HeightGrid.applyBumpOption(Prefs.bumpOption);
 }
 
 void selectTerrainImage() {

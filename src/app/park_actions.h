@@ -13,10 +13,12 @@ void togglePopupMenu(MenuToggleSource source);
 // The first exit request starts the one-second fade; another during the fade ends on the next frame.
 void requestExit();
 
-// Save and load with their status messages; a load keeps the camera mode and brings the field of
-// view, the ground picture and the bump shape in line with the loaded settings. 0 = done.
+// Save and load with their status messages; a load keeps the camera mode. 0 = done.
 int savePrefsOnCommand();
 int loadPrefsOnCommand();
+// The field of view, the ground picture and the bump shape of the settings applied to the rider and
+// the terrain: the follow-up of a load (the @ key applies it even after a failed load).
+void applyLoadedSettings();
 
 // The terrain surface shows the catalogue image that the settings select.
 void selectTerrainImage();
