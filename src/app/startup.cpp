@@ -209,6 +209,7 @@ void firstDisplay() {
     Keyboard.key = 0;
     Pointer.leftButton = 0;
     Clock.restart();
+    while (const int key = Keyboard.takeHeldKey()) onKey(static_cast<unsigned char>(key), 0, 0);
     glutDisplayFunc(displayFrame);
 }
 

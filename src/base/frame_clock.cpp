@@ -1,5 +1,7 @@
 #include "base/frame_clock.h"
 
+#include <limits>
+
 #include "base/platform.h"
 
 void FrameClock::tick() {
@@ -16,5 +18,7 @@ void FrameClock::tick() {
 
 void FrameClock::restart() {
     offset -= now;
+    now = std::numeric_limits<float>::min();
+    dt = 0.0f;
     prevNow = 0.0f;
 }

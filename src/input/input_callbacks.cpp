@@ -4,7 +4,10 @@
 #include "input/key_commands.h"
 
 void onSplashKey(unsigned char key, int, int) {
-    Keyboard.key = key;
+    if (Keyboard.key != 0 || Pointer.leftButton != 0)
+        Keyboard.holdKey(key);
+    else
+        Keyboard.key = key;
 }
 
 void onSplashMouse(int, int, int, int) {
