@@ -35,7 +35,10 @@ void installSplashCallbacks() {
 }
 
 void onSplashKey(unsigned char key, int, int) {
-    Keyboard.key = key;
+    if (Keyboard.key != 0 || Pointer.leftButton != 0)
+        Keyboard.holdKey(key);
+    else
+        Keyboard.key = key;
 }
 
 void onSplashMouse(int, int, int, int) {
@@ -59,6 +62,7 @@ void firstDisplay() {
     Keyboard.key = 0;
     Pointer.leftButton = 0;
     Clock.restart();
+    while (const int key = Keyboard.takeHeldKey()) onKey(static_cast<unsigned char>(key), 0, 0);
     glutDisplayFunc(displayFrame);
 }
 

@@ -1,6 +1,8 @@
 // The game clock and its step clamp.
 #include "base/frame_clock.h"
 
+#include <limits>
+
 #include "base/platform.h"
 
 void FrameClock::tick() {
@@ -17,5 +19,7 @@ void FrameClock::tick() {
 
 void FrameClock::restart() {
     offset -= now;
+    now = std::numeric_limits<float>::min();
+    dt = 0.0f;
     prevNow = 0.0f;
 }

@@ -7,7 +7,9 @@ class FrameClock {
 
     void tick();
     // Game time restarts at 0 after the splash; the next step is measured from 0 too, so it is
-    // never negative however long the splash lasted.
+    // never negative however long the splash lasted. Until that step, `now` reads as the smallest
+    // positive time: events handled before the first game frame act on game time 0, yet a time they
+    // store (an exit start, where 0 means "none") still counts as set.
     void restart();
 
     float now = 0.0f;

@@ -71,3 +71,15 @@ void KeyboardState::releaseSpecialKey(int code) {
             break;
     }
 }
+
+void KeyboardState::holdKey(int code) {
+    if (heldCount_ < 16) heldKeys_[heldCount_++] = code;
+}
+
+int KeyboardState::takeHeldKey() {
+    if (heldTaken_ == heldCount_) {
+        heldTaken_ = heldCount_ = 0;
+        return 0;
+    }
+    return heldKeys_[heldTaken_++];
+}

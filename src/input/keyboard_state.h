@@ -46,6 +46,10 @@ class KeyboardState {
     // The function keys, arrows, Page Up/Down, Home, End and Insert; the window system also reports
     // modifier keys and a few others as special keys, which the program ignores.
     static bool isCommandSpecialKey(int code);
+    // Keys typed after the one that ends the splash wait here until the park is ready for them; the
+    // oldest is taken first, 0 when none is left. Keys beyond the few kept are dropped.
+    void holdKey(int code);
+    int takeHeldKey();
 
     int key = 0;
     int specialKey = 0;
@@ -56,4 +60,7 @@ class KeyboardState {
 
   private:
     void recordModifiers();
+    int heldKeys_[16] = {};
+    int heldCount_ = 0;
+    int heldTaken_ = 0;
 };

@@ -60,10 +60,10 @@ void PointerState::updateCursor(const PrefsRecord& prefs, int menuActive) {
     if (!menuActive && (prefs.fullScreen || prefs.cameraMode)) {
         platform.setCursor(CursorShape::None);
         platform.warpPointer(warpX, warpY);
-        // The pointer now sits on the warp point; a stale position from another camera mode must
-        // not turn the Manual view.
-        if (prefs.cameraMode == kCameraManual) x = y = 0;
     } else {
         platform.setCursor(CursorShape::Arrow);
     }
+    // A stale position from another camera mode, or the menu's overlay coordinates, must not turn
+    // the Manual view.
+    if (prefs.cameraMode == kCameraManual) x = y = 0;
 }

@@ -6,6 +6,7 @@ class PrefsRecord;
 class Rider;
 class ScreenView;
 
+// The far plane stays at least 0.01 beyond the near plane.
 void setProjection(const Rider& rider, const PrefsRecord& prefs, const ScreenView& screen);
-// The vertical field of view after the letterbox narrowing.
+// The vertical field of view after the letterbox narrowing, kept within 1..179 degrees.
 float letterboxedFieldOfView(float fieldOfView, int letterboxLevel);

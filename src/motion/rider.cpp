@@ -34,6 +34,13 @@ void bounceAtBorder(float& position, float& velocity, float half) {
         velocity = -velocity * 0.2f;
     }
 }
+
+// Extreme but finite settings can overflow a step: a velocity that is no number any more stops,
+// and a position that is none stays where the step began.
+void keepFinite(float& position, float& velocity, float startPosition) {
+    if (!std::isfinite(velocity)) velocity = 0.0f;
+    if (!std::isfinite(position)) position = startPosition;
+}
 }  // namespace
 
 void Rider::resetRide(const PrefsRecord& prefsRecord) {
@@ -125,6 +132,7 @@ void Rider::stepRider(int paused, int menuActive) {
     const int manual = prefs->cameraMode == kCameraManual;
     const float dt = clock->dt;
     look(paused);
+    const float startX = x, startY = y, startZ = z;
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     readViewAxes();
@@ -152,5 +160,8 @@ void Rider::stepRider(int paused, int menuActive) {
     }
 
     applyDrag(pointer->middleButton != 0 ? 5.0f : 1.0f);
+    keepFinite(x, vx, startX);
+    keepFinite(y, vy, startY);
+    keepFinite(z, vz, startZ);
     glTranslatef(-x, -y, -z);
 }

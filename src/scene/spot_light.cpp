@@ -3,7 +3,6 @@
 
 #include <GL/gl.h>
 
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -11,12 +10,11 @@ constexpr GLenum kLights[] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT3,
                               GL_LIGHT4, GL_LIGHT5, GL_LIGHT6, GL_LIGHT7};
 constexpr int kLightCount = sizeof(kLights) / sizeof(kLights[0]);
 
-// Truncation towards zero that stays defined for values beyond the int range and for NaN.
-int truncateToInt(float value) {
-    if (std::isnan(value)) return 0;
-    if (value <= static_cast<float>(INT_MIN)) return INT_MIN;
-    if (value >= static_cast<float>(INT_MAX)) return INT_MAX;
-    return static_cast<int>(value);
+// GL takes a shininess of 0..128 only and raises an error for anything else; the value is truncated
+// towards zero, and NaN counts as 0.
+int shininessExponent(float value) {
+    if (!(value > 0.0f)) return 0;
+    return value >= 128.0f ? 128 : static_cast<int>(value);
 }
 }  // namespace
 
@@ -41,7 +39,7 @@ void SpotLight::apply() const {
 
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, lightAmbient);
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, surfaceSpecular);
-    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, truncateToInt(shininess));
+    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, shininessExponent(shininess));
     const GLenum light = kLights[lightIndex];
     glLightfv(light, GL_AMBIENT, lightAmbient);
     glLightfv(light, GL_DIFFUSE, lightDiffuse);

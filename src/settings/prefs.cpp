@@ -16,8 +16,9 @@ using P = PrefsRecord;
 constexpr PrefsField intField(const char* name, int P::*field, int value, int safeMin = 1, int safeMax = 0) {
     return {name, field, nullptr, static_cast<float>(value), safeMin, safeMax};
 }
-constexpr PrefsField floatField(const char* name, float P::*field, float value) {
-    return {name, nullptr, field, value, 1, 0};
+constexpr PrefsField floatField(const char* name, float P::*field, float value, int safeMin = 1,
+                                int safeMax = 0) {
+    return {name, nullptr, field, value, safeMin, safeMax};
 }
 }  // namespace
 
@@ -63,7 +64,7 @@ const PrefsField kPrefsFields[PrefsRecord::kWordCount - 1] = {
     floatField("diffuse", &P::diffuse, 0.5f),
     floatField("specular", &P::specular, 0.99f),
     floatField("reflective", &P::reflective, 0.99f),
-    floatField("shininess", &P::shininess, 10.0f),
+    floatField("shininess", &P::shininess, 10.0f, 0, 128),
 };
 
 void PrefsRecord::setDefaults() {
@@ -81,8 +82,11 @@ void PrefsRecord::makeSafe() {
         if (f.intField) {
             int& v = this->*f.intField;
             if (f.safeMin <= f.safeMax) v = v < f.safeMin ? f.safeMin : (v > f.safeMax ? f.safeMax : v);
-        } else if (!std::isfinite(this->*f.floatField)) {
-            this->*f.floatField = f.defaultValue;
+        } else {
+            float& v = this->*f.floatField;
+            if (!std::isfinite(v)) v = f.defaultValue;
+            const float low = static_cast<float>(f.safeMin), high = static_cast<float>(f.safeMax);
+            if (f.safeMin <= f.safeMax) v = v < low ? low : (v > high ? high : v);
         }
     }
 }
@@ -144,9 +148,44 @@ int PrefsRecord::loadPrefs(const char* baseName) {
     return 0;
 }
 
+namespace {
+// The file a save really writes: a symbolic link (say one made by a settings manager) is followed to
+// the file it points to, so the link itself survives the rename.
+std::string followLinks(std::string path) {
+    for (int depth = 0; depth < 16; ++depth) {
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+        char link[4096];
+        const ssize_t length = readlink(path.c_str(), link, sizeof link - 1);
+        if (length <= 0) break;
+        link[length] = '\0';
+        const size_t slash = path.rfind('/');
+        path = link[0] == '/' || slash == std::string::npos ? std::string(link)
+                                                            : path.substr(0, slash + 1) + link;
+    }
+    return path;
+}
+
+// The protection of the saved file: that of the file it replaces, or 0644 less the umask for a new one.
+bool savedMode(const std::string& target, mode_t& mode) {
+    struct stat info;
+    if (stat(target.c_str(), &info) == 0) {
+        mode = info.st_mode & 07777;
+        // A file the user made read-only protects their settings: it is not replaced.
+        return faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0644 & ~mask;
+    return true;
+}
+}  // namespace
+
 int PrefsRecord::savePrefs(const char* baseName) const {
     // Written beside the target and renamed over it, so a failed save never leaves a broken file.
-    const std::string target = prefsFileName(baseName);
+    const std::string target = followLinks(prefsFileName(baseName));
+    mode_t mode = 0;
+    if (!savedMode(target, mode)) return 1;
     std::string temp = target + ".XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return 1;
@@ -161,7 +200,7 @@ int PrefsRecord::savePrefs(const char* baseName) const {
         else
             written += static_cast<size_t>(n);
     }
-    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+    ok = ok && fchmod(fd, mode) == 0 && fsync(fd) == 0;
     ok = (close(fd) == 0) && ok;
     ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {

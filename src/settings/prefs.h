@@ -82,7 +82,7 @@ struct PrefsField {
     int PrefsRecord::*intField;  // exactly one of the two member pointers is set
     float PrefsRecord::*floatField;
     float defaultValue;
-    // Range enforced on values read from a file (ints only; min > max means unchecked).
+    // Range enforced on values read from a file (min > max means unchecked).
     int safeMin;
     int safeMax;
 };

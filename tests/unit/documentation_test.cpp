@@ -151,7 +151,7 @@ TEST(Documentation, ReadmePreferenceTableMatchesTheSettingsTable) {
         EXPECT_EQ(row[2], field.intField ? "int" : "float") << field.name;
         EXPECT_EQ(static_cast<float>(std::strtod(row[3].c_str(), nullptr)), field.defaultValue) << field.name;
         // "a..b" marks exactly the ranges that a load enforces.
-        const bool clamped = field.intField && field.safeMin <= field.safeMax;
+        const bool clamped = field.safeMin <= field.safeMax;
         const std::string range =
             clamped ? std::to_string(field.safeMin) + ".." + std::to_string(field.safeMax) : "..";
         EXPECT_EQ(row[4].find(range) != std::string::npos, clamped) << field.name << ": " << row[4];
