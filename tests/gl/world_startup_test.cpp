@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frame.h"
 #include "app/globals.h"
@@ -86,15 +87,21 @@ TEST_F(World, TheLightCirclesAndTheSkyFollowsIt) {
 
 TEST_F(World, TerrainLooksFogAndTheDampingKeys) {
     startIn();
-    Prefs.imageIndex = 8;
-    Prefs.textureMag = 1.0f;
-    frame(0.0f);
-    EXPECT_FLOAT_EQ(Terrain.textureRepeat, 10.0f);
-    EXPECT_TRUE(Terrain.red == 0.0f && Terrain.blue == 1.0f) << "drawn blue";
-    EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(2)));
-    Prefs.imageIndex = 7;
-    drawWorld();
-    EXPECT_FLOAT_EQ(Terrain.textureRepeat, 20.0f);
+    // Each ground picture's texture repeats (at magnification 2) and colour.
+    const float looks[12][5] = {{20, 1, 1, 1, 1}, {12, 1, 1, 1, 1},       {20, 1, 1, 1, 1},
+                                {20, 1, 1, 1, 1}, {20, 1, 0.6f, 0.5f, 1}, {30, 1, 0.85f, 0.7f, 1},
+                                {20, 1, 1, 1, 1}, {40, 1, 1, 1, 1},       {20, 0, 0, 1, 1},
+                                {20, 1, 1, 1, 1}, {20, 1, 1, 1, 1},       {20, 1, 1, 1, 1}};
+    Prefs.textureMag = 2.0f;
+    for (int image = 0; image < 12; ++image) {
+        Prefs.imageIndex = image;
+        frame(0.0f);
+        EXPECT_FLOAT_EQ(Terrain.textureRepeat, looks[image][0]) << image;
+        EXPECT_EQ((std::vector<float>{Terrain.red, Terrain.green, Terrain.blue, Terrain.alpha}),
+                  (std::vector<float>(looks[image] + 1, looks[image] + 5)))
+            << image;
+        EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(5 + image)));
+    }
 
     Prefs.depthCueFog = 0;
     glFogf(GL_FOG_START, 0.123f);

@@ -47,6 +47,53 @@ class Commands : public ::testing::Test {
 };
 }  // namespace
 
+// Each widget that sets a value, moved to a value: the setting it writes and the message it shows.
+TEST_F(Commands, EachWidgetSetsItsSettingAndSaysSo) {
+    struct Row {
+        int menu, id;
+        float value;
+        double (*read)();
+        double expected;
+        const char* message;
+    };
+#define READ(expr) [] { return static_cast<double>(expr); }
+    const Row rows[] = {
+        {kStandardMenu, 56, 2.5f, READ(Prefs.rotateSpeed), 2.5, "Rotate Speed: 2.50"},
+        {kStandardMenu, 60, 1.5f, READ(Prefs.heightScale), 1.5, "Home: 1.50"},
+        {kStandardMenu, 51, 42.75f, READ(Prefs.fovDegrees), 42, "Fov: 42.75"},
+        {kStandardMenu, 51, 42.75f, READ(Skater.fieldOfView), 42.75, "Fov: 42.75"},
+        {kStandardMenu, 52, -1.25f, READ(Prefs.cameraZ), -1.25, "CameraZ: -1.25"},
+        {kStandardMenu, 59, 3.9f, READ(Prefs.letterbox), 3, "Letterbox: 3"},
+        {kStandardMenu, 59, 3.9f, READ(Screen.clearPasses), 1, "Letterbox: 3"},
+        {kStandardMenu, 58, 2.5f, READ(Prefs.polygonMode), 2, ""},
+        {kStandardMenu, 96, 0.0f, READ(Prefs.screenClear), 0, ""},
+        {kStandardMenu, 97, 1.0f, READ(Flags.paused), 1, ""},
+        {kStandardMenu, 70, 1.0f, READ(Sounds.enabled), 1, ""},
+        {kCustomMenu, 73, 2.5f, READ(Prefs.bumpResponse), 2.5, "Bump Response:   2.5"},
+        {kCustomMenu, 20, 0.75f, READ(Prefs.damping), 0.75, "Motion Damping/Drag: 0.75"},
+        {kCustomMenu, 20, 0.75f, READ(Skater.damping), 0.75, "Motion Damping/Drag: 0.75"},
+        {kCustomMenu, 21, 4.5f, READ(Prefs.textureMag), 4.5, "Texture Magnification: 4.50"},
+        {kCustomMenu, 71, 1.25f, READ(Prefs.mouseSensitivity), 1.25, "Mouse Sensitivity: 1.25"},
+        {kCustomMenu, 72, 0.5f, READ(Prefs.moveSensitivity), 0.5, "Move Sensitivity: 0.50"},
+        {kCustomMenu, 10, 0.3f, READ(Prefs.ambient), 0.3, ""},
+        {kCustomMenu, 11, 0.4f, READ(Prefs.diffuse), 0.4, ""},
+        {kCustomMenu, 12, 0.6f, READ(Prefs.specular), 0.6, ""},
+        {kCustomMenu, 13, 0.7f, READ(Prefs.reflective), 0.7, ""},
+        {kCustomMenu, 14, 64.0f, READ(Prefs.shininess), 64, ""},
+        {kCustomMenu, 41, 2.9f, READ(Prefs.bumpOption), 2, "Option 2/4: Rocks"},
+        {kCustomMenu, 40, 5.5f, READ(Prefs.imageIndex), 5, "Image 5/11: MetalGrain"},
+    };
+#undef READ
+    for (const Row& row : rows) {
+        SetUp();
+        Dialogs.buildDialog(row.menu, 1);
+        StatusLine.setText("");
+        activate(row.id, row.value);
+        EXPECT_NEAR(row.read(), row.expected, 1e-6) << row.id;
+        EXPECT_EQ(status(), row.message) << row.id;
+    }
+}
+
 TEST_F(Commands, FogFadeAndImageSliders) {
     activate(3);  // Options...
     ASSERT_EQ(Dialogs.currentDialog, kCustomMenu);

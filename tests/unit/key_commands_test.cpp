@@ -49,6 +49,79 @@ class Keys : public ::testing::Test {
 constexpr int kDown = 0, kUp = 1;
 }  // namespace
 
+// One press of each key from the defaults: the value it leaves and the message it shows.
+TEST_F(Keys, EachKeyFromTheDefaults) {
+    struct Row {
+        int key;  // special keys are offset by 1000
+        double (*value)();
+        double expected;
+        const char* message;
+    };
+#define FIELD(name) [] { return static_cast<double>(Prefs.name); }
+    const Row rows[] = {
+        {'(', FIELD(lightRotateSpeed), 0.9, "Light Rotate Speed: 0.90"},
+        {')', FIELD(lightRotateSpeed), 1.111111, "Light Rotate Speed: 1.11"},
+        {'-', FIELD(rotateSpeed), 0.9, "Rotate Speed: 0.90"},
+        {'=', FIELD(rotateSpeed), 1.111111, "Rotate Speed: 1.11"},
+        {'_', FIELD(moveSpeed), 0.9, "Movement Speed: 0.90"},
+        {'+', FIELD(moveSpeed), 1.111111, "Movement Speed: 1.11"},
+        {'{', FIELD(cameraZ), -0.05, "CameraZ: -0.05"},
+        {'}', FIELD(cameraZ), 0.05, "CameraZ: 0.05"},
+        {'[', FIELD(objectSize), 0.95, "Object Size: 0.95"},
+        {']', FIELD(objectSize), 1.055555, "Object Size: 1.06"},
+        {',', FIELD(fovDegrees), 101, "FOV: 101 Degrees"},
+        {'.', FIELD(fovDegrees), 99, "FOV:  99 Degrees"},
+        {'<', FIELD(tessellation), 62, "Tesselation: 62"},
+        {'>', FIELD(tessellation), 64, "Tesselation: 64"},
+        {'c', FIELD(fpsClockOn), 1, "Frame/Second Clock On"},
+        {'D', FIELD(depthCueFog), 0, "DepthCue Fog Off"},
+        {'p', [] { return static_cast<double>(Flags.paused); }, 1, "Pause"},
+        {'s', FIELD(spotlightsOn), 0, "SpotLights Off"},
+        {'T', FIELD(texturesOn), 0, "Textures Off"},
+        {'u', FIELD(universeOn), 0, "Universe Off"},
+        {' ', FIELD(screenClear), 0, ""},
+        {'w', FIELD(polygonMode), 1, ""},
+        {'i', FIELD(imageIndex), 1, "Image 1/11: Cloud"},
+        {'O', FIELD(bumpOption), 0, "Option 0/4: Mounds"},
+        {'l', FIELD(letterbox), 1, "Letterbox: 1"},
+        {'v', FIELD(cameraMode), 2, "Camera 3: Hold"},
+        {'V', [] { return static_cast<double>(Pointer.moved); }, 1, "Camera 3: Hold"},
+        {'B', [] { return static_cast<double>(Flags.counterB); }, 2, "B: 2"},
+        {'b', [] { return static_cast<double>(Flags.counterSmallB); }, 3, "b: 3"},
+        {1000 + kKeyF1, FIELD(damping), 0.9, "F1/F2: 0.90"},
+        {1000 + kKeyF2, FIELD(damping), 1.111111, "F1/F2: 1.11"},
+        {1000 + kKeyF3, FIELD(textureMag), 0.9, "F3/F4: 0.90"},
+        {1000 + kKeyF4, FIELD(textureMag), 1.111111, "F3/F4: 1.11"},
+        {1000 + kKeyF5, FIELD(fogStart), 0.095, "FogStart: 0.09"},
+        {1000 + kKeyF6, FIELD(fogStart), 0.105263, "FogStart: 0.11"},
+        {1000 + kKeyF7, FIELD(fogEnd), 4.75, "FogEnd: 4.75"},
+        {1000 + kKeyF8, FIELD(fogEnd), 5.26315, "FogEnd: 5.26"},
+        {1000 + kKeyF9, FIELD(bumpResponse), 0.9, "F7/F8: 0.90"},
+        {1000 + kKeyF10, FIELD(bumpResponse), 1.111111, "F7/F8: 1.11"},
+        {1000 + kKeyF11, FIELD(fadeEffect), 0.285, "Fade Effect: 28.50"},
+        {1000 + kKeyF12, FIELD(fadeEffect), 0.315789, "Fade Effect: 31.58"},
+        {1000 + kKeyHome, FIELD(heightScale), 1.05263, "Home/End: 1.05"},
+        {1000 + kKeyEnd, FIELD(heightScale), 0.95, "Home/End: 0.95"},
+    };
+#undef FIELD
+    for (const Row& row : rows) {
+        SetUp();
+        StatusLine.setText("");
+        Flags = RunFlags();
+        if (row.key >= 1000)
+            special(row.key - 1000);
+        else
+            press(static_cast<unsigned char>(row.key));
+        EXPECT_NEAR(row.value(), row.expected, 1e-6 * (1 + std::fabs(row.expected))) << row.key;
+        EXPECT_EQ(status(), row.message) << row.key;
+    }
+    SetUp();
+    special(kKeyF11);
+    EXPECT_EQ(Prefs.screenClear, 0) << "F11 below 1 switches the trails on";
+    press(' ');
+    EXPECT_EQ(Prefs.screenClear, 1) << "and space switches them off again";
+}
+
 TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheMesh) {
     for (const auto& [fov, key, message] :
          {std::tuple{179.0f, ',', "FOV: 179 Degrees"}, {1.0f, '.', "FOV:   1 Degrees"}}) {
