@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/globals.h"
 #include "app/renderer_warm_up.h"
 #include "app/startup.h"
@@ -12,6 +13,8 @@
 #include "input/input_callbacks.h"
 
 int main(int argc, char** argv) {
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
     pinGraphicsDriver();
     glutInit(&argc, argv);
     installGlutPlatform();
@@ -21,6 +24,7 @@ int main(int argc, char** argv) {
     // coordinates match the screen.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
+    startFramePacing(commandLine.maxFps);
     glutFullScreen();
     glutKeyboardFunc(onSplashKey);
     glutMouseFunc(onSplashMouse);

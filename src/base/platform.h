@@ -19,3 +19,8 @@ struct Platform {
 extern Platform platform;
 
 void installGlutPlatform();
+// Paces the frames of the GLUT window, called once the window (and its GL context) exists:
+// maxFps > 0 frames a second at most, 0 = as fast as possible, negative = the screen's refresh
+// rate. Where the buffer swap waits for the screen it does the pacing; elsewhere the swap sleeps
+// until the next frame's deadline. While the window is hidden or fully covered nothing is drawn.
+void startFramePacing(int maxFps);
