@@ -11,8 +11,8 @@ struct Platform {
     int (*modifiers)();  // bit set: 1 shift, 2 ctrl, 4 alt
     void (*fullScreen)();
     void (*reshapeWindow)(int width, int height);
-    void (*postRedisplay)();
-    void (*swapBuffers)();
+    void (*postRedisplay)();  // while the window cannot be seen, waits for news from the window system
+    void (*swapBuffers)();    // and then waits for the next frame's deadline where frames are paced
 };
 
 // The active implementation. Until one is installed every call is a harmless no-op returning 0.

@@ -1,4 +1,4 @@
-// The GLUT side of the window-system seam.
+// The GLUT side of the window-system seam, with the pacing of the window's frames.
 #include <GL/freeglut.h>
 #include <fcntl.h>
 #include <unistd.h>
