@@ -2,7 +2,7 @@
 // renderer (whose swaps never wait for a screen): frames a second, the median and 99th-percentile
 // frame interval and the processor time a second of the whole program, paced (the default) and
 // unpaced (--max-fps=0), riding, paused and with the window unmapped.
-// Usage: pacing_bench [seconds a phase, default 5]
+// Usage: pacing_bench [seconds a phase, default 5] [screen width and height, default 1024 768]
 #include <X11/Xlib.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -97,7 +97,7 @@ Window findRampix(Display* display) {
 
 // The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of the
 // warp point every 50 ms, a left click every 1.5 s.
-void ride(XSession& x, double seconds) {
+void ride(XSession& x, double seconds, int centreX, int centreY) {
     const int ticks = static_cast<int>(seconds * 20.0);
     const int64_t start = monotonicNs();
     for (int tick = 0; tick < ticks; ++tick) {
@@ -105,14 +105,15 @@ void ride(XSession& x, double seconds) {
         if (tick % 20 == 3) x.keyUp("Up");
         if (tick % 30 == 10) x.buttonDown(1);
         if (tick % 30 == 11) x.buttonUp(1);
-        x.moveTo(514, tick % 2 ? 502 : 498);
+        x.moveTo(centreX + 2, centreY + (tick % 2 ? 2 : -2));
         const int64_t wait = start + (tick + 1) * 50000000LL - monotonicNs();
         if (wait > 0) sleepMs(static_cast<int>(wait / 1000000));
     }
     x.keyUp("Up");
 }
 
-void measure(XSession& x, const std::string& folder, const char* mode, const char* option, double seconds) {
+void measure(XSession& x, const std::string& folder, const char* mode, const char* option, double seconds,
+             int centreX, int centreY) {
     const std::string logPath = folder + "/pacing.log";
     const pid_t pid = fork();
     if (pid == 0) {
@@ -134,7 +135,7 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
         if (display) XCloseDisplay(display);
         return;
     }
-    x.moveTo(512, 384);
+    x.moveTo(centreX, centreY);
     sleepMs(1000);
     x.key("a");
     sleepMs(3000);  // initialisation and the fade-in
@@ -152,7 +153,7 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
         const double cpuBefore = processorSeconds(pid);
         phase.from = monotonicNs();
         if (riding)
-            ride(x, seconds);
+            ride(x, seconds, centreX, centreY);
         else
             sleepMs(static_cast<int>(seconds * 1000));
         phase.to = monotonicNs();
@@ -182,8 +183,10 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
 
 int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::max(1.0, std::atof(argv[1])) : 5.0;
+    const int width = argc > 3 ? std::clamp(std::atoi(argv[2]), 320, 4096) : 1024;
+    const int height = argc > 3 ? std::clamp(std::atoi(argv[3]), 240, 4096) : 768;
     signal(SIGPIPE, SIG_IGN);
-    XSession x(1024, 768);
+    XSession x(width, height);
     ScratchFolder folder;
     if (!x.ok() || folder.path().empty()) {
         std::printf("pacing_bench: no X server or no scratch folder\n");
@@ -198,13 +201,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf(
-        "Pacing at 1024 x 768 in Xvfb (Mesa software rendering, swaps never wait; 60 Hz assumed):\n"
+        "Pacing at %d x %d in Xvfb (Mesa software rendering, swaps never wait; 60 Hz assumed):\n"
         "%.0f s riding, then %.0f s paused, then %.0f s with the window unmapped; default settings, Sand\n",
-        seconds, seconds, seconds);
+        width, height, seconds, seconds, seconds);
     std::printf("  %-8s %-7s %7s %9s %9s %9s %7s\n", "", "", "FPS", "median ms", "p99 ms", "CPU s/s",
                 "frames");
     std::fflush(stdout);
-    measure(x, folder.path(), "paced", nullptr, seconds);
-    measure(x, folder.path(), "unpaced", "--max-fps=0", seconds);
+    measure(x, folder.path(), "paced", nullptr, seconds, width / 2, height / 2);
+    measure(x, folder.path(), "unpaced", "--max-fps=0", seconds, width / 2, height / 2);
     return 0;
 }
