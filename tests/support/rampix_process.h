@@ -36,6 +36,7 @@ class RampixProcess {
     // The exit status, or -1 when the process did not end in time (it is then killed).
     int waitForExit(int timeoutMs);
     std::string errors() const;
+    pid_t pid() const { return pid_; }
 
   private:
     void readAvailable(int waitMs);
