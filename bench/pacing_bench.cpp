@@ -95,8 +95,8 @@ Window findRampix(Display* display) {
     return found;
 }
 
-// The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of the
-// warp point every 50 ms, a left click every 1.5 s.
+// The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of and
+// below the warp point every 50 ms, a left click every 1.5 s.
 void ride(XSession& x, double seconds, int centreX, int centreY) {
     const int ticks = static_cast<int>(seconds * 20.0);
     const int64_t start = monotonicNs();
@@ -105,7 +105,7 @@ void ride(XSession& x, double seconds, int centreX, int centreY) {
         if (tick % 20 == 3) x.keyUp("Up");
         if (tick % 30 == 10) x.buttonDown(1);
         if (tick % 30 == 11) x.buttonUp(1);
-        x.moveTo(centreX + 2, centreY + (tick % 2 ? 2 : -2));
+        x.moveTo(centreX + 2, centreY + (tick % 2 ? 118 : 114));
         const int64_t wait = start + (tick + 1) * 50000000LL - monotonicNs();
         if (wait > 0) sleepMs(static_cast<int>(wait / 1000000));
     }
