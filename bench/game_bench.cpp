@@ -198,8 +198,10 @@ StartUp startUpTimes(const TimerLog& log, int64_t keySent) {
 StartUp measureGame(XSession& x, const std::string& folder, double seconds, FrameTimes& times) {
     const std::string logPath = folder + "/game.log";
     const int64_t launched = monotonicNs();
+    // Unpaced, as the loops it is compared with.
     RampixProcess app(x.displayName(), folder,
-                      {std::string("LD_PRELOAD=") + SWAP_TIMER_LIBRARY, "SWAP_TIMER_LOG=" + logPath});
+                      {std::string("LD_PRELOAD=") + SWAP_TIMER_LIBRARY, "SWAP_TIMER_LOG=" + logPath}, "",
+                      {"--max-fps=0"});
     const bool ready = app.waitForOutput("Ready...\n\n", 20000);
     const double launchToReadyMs = (monotonicNs() - launched) * 1e-6;
     if (!ready || !x.waitForWindow("Rampix", 10000)) {

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target game_bench frame_alloc_bench frame_cost_bench terrain_bench >/dev/null
+cmake --build "$build" -j2 --target game_bench pacing_bench frame_alloc_bench frame_cost_bench terrain_bench >/dev/null
 build=$(cd "$build" && pwd)
 
 # The offscreen benchmarks start the game's globals and read its data from the working folder.
@@ -26,3 +26,6 @@ echo
 echo "== Frames and start-up of the real program in Xvfb"
 # Xvfb's complaints about displays taken by other servers, while it looks for a free one, are noise.
 "$build/bench/game_bench" 2> >(grep -v '^_XSERVTrans' >&2)
+echo
+echo "== Frame pacing of the real program in Xvfb"
+"$build/bench/pacing_bench" 2> >(grep -v '^_XSERVTrans' >&2)

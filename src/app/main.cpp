@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/renderer_warm_up.h"
@@ -13,6 +14,8 @@
 #include "base/platform.h"
 
 int main(int argc, char** argv) {
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
     pinGraphicsDriver();
     glutInit(&argc, argv);
     installGlutPlatform();
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
     // coordinates match the screen.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
+    startFramePacing(commandLine.maxFps);
     glutFullScreen();
     installSplashCallbacks();
     initGraphicsState();

@@ -131,7 +131,11 @@ TEST(Install, LayoutFollowsTheDesktopConventions) {
     for (const char* name : kDataFiles)
         EXPECT_EQ(readFile(game.shared + "/" + name), readFile(std::string(RAMPIX_DATA_DIR) + "/" + name))
             << name;
-    EXPECT_NE(readFile(game.prefix + "/share/applications/rampix.desktop").find("\nExec=rampix\n"),
+    EXPECT_NE(
+        readFile(game.prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
+        std::string::npos);
+    EXPECT_NE(readFile(game.prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
+                  .find("<launchable type=\"desktop-id\">org.example.rampix.desktop</launchable>"),
               std::string::npos);
     const std::string icon = readFile(game.prefix + "/share/icons/hicolor/128x128/apps/rampix.png");
     ASSERT_GT(icon.size(), 24u);

@@ -65,9 +65,13 @@ ScratchFolder::~ScratchFolder() {
 }
 
 RampixProcess::RampixProcess(const std::string& displayName, const std::string& workDir,
-                             const std::vector<std::string>& extraEnvironment, const std::string& program) {
+                             const std::vector<std::string>& extraEnvironment, const std::string& program,
+                             const std::vector<std::string>& arguments) {
     errorFile_ = workDir + "/.stderr";
     const std::string path = program.empty() ? RAMPIX_BINARY : program;
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     int fds[2];
     if (pipe(fds) != 0) return;
     pid_ = fork();
@@ -81,7 +85,7 @@ RampixProcess::RampixProcess(const std::string& displayName, const std::string& 
         setenv("DISPLAY", displayName.c_str(), 1);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         for (const std::string& assignment : extraEnvironment) putenv(strdup(assignment.c_str()));
-        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        execv(path.c_str(), argv.data());
         _exit(127);
     }
     close(fds[1]);

@@ -23,7 +23,8 @@ class RampixProcess {
   public:
     // program: what to start instead of the build's rampix binary (an installed launcher, say).
     RampixProcess(const std::string& displayName, const std::string& workDir,
-                  const std::vector<std::string>& extraEnvironment = {}, const std::string& program = "");
+                  const std::vector<std::string>& extraEnvironment = {}, const std::string& program = "",
+                  const std::vector<std::string>& arguments = {});
     ~RampixProcess();
     RampixProcess(const RampixProcess&) = delete;
     RampixProcess& operator=(const RampixProcess&) = delete;
@@ -35,6 +36,7 @@ class RampixProcess {
     // The exit status, or -1 when the process did not end in time (it is then killed).
     int waitForExit(int timeoutMs);
     std::string errors() const;
+    pid_t pid() const { return pid_; }
 
   private:
     void readAvailable(int waitMs);

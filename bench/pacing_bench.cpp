@@ -1,0 +1,213 @@
+// Frame pacing of the real program, full-screen at 1024 x 768 in a private Xvfb with Mesa's software
+// renderer (whose swaps never wait for a screen): frames a second, the median and 99th-percentile
+// frame interval and the processor time a second of the whole program, paced (the default) and
+// unpaced (--max-fps=0), riding, paused and with the window unmapped.
+// Usage: pacing_bench [seconds a phase, default 5] [screen width and height, default 1024 768]
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "settings/prefs.h"
+#include "support/rampix_process.h"
+#include "support/x_session.h"
+
+namespace {
+int64_t monotonicNs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<int64_t>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// User and system time of a process and all its threads, in seconds.
+double processorSeconds(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(in, text);
+    const size_t end = text.rfind(')');
+    if (end == std::string::npos) return 0.0;
+    std::vector<std::string> fields;
+    char* rest = &text[end + 2];
+    for (char* field = std::strtok(rest, " "); field; field = std::strtok(nullptr, " "))
+        fields.push_back(field);
+    if (fields.size() < 13) return 0.0;
+    return (std::atof(fields[11].c_str()) + std::atof(fields[12].c_str())) / sysconf(_SC_CLK_TCK);
+}
+
+struct Phase {
+    const char* name;
+    int64_t from = 0, to = 0;
+    double cpuSeconds = 0.0;
+};
+
+std::vector<int64_t> readSwaps(const std::string& path) {
+    std::vector<int64_t> swaps;
+    std::ifstream in(path);
+    char kind;
+    long long ns, cpuNs;
+    while (in >> kind >> ns >> cpuNs)
+        if (kind == 'S') swaps.push_back(ns);
+    return swaps;
+}
+
+void printPhase(const char* mode, const Phase& phase, const std::vector<int64_t>& swaps) {
+    std::vector<double> gaps;
+    int frames = 0;
+    int64_t previous = -1;
+    for (const int64_t swap : swaps) {
+        if (swap < phase.from || swap > phase.to) continue;
+        ++frames;
+        if (previous >= 0) gaps.push_back((swap - previous) * 1e-6);
+        previous = swap;
+    }
+    const double seconds = (phase.to - phase.from) * 1e-9;
+    std::sort(gaps.begin(), gaps.end());
+    const double median = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
+    const size_t rank = static_cast<size_t>(std::ceil(0.99 * gaps.size()));
+    const double p99 = gaps.empty() ? 0.0 : gaps[std::clamp<size_t>(rank, 1, gaps.size()) - 1];
+    std::printf("  %-8s %-7s %7.1f %9.2f %9.2f %9.3f %7d\n", mode, phase.name, frames / seconds, median, p99,
+                phase.cpuSeconds / seconds, frames);
+    std::fflush(stdout);
+}
+
+Window findRampix(Display* display) {
+    Window root, parent, *children = nullptr, found = 0;
+    unsigned count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name && std::strcmp(name, "Rampix") == 0)
+            found = children[i];
+        if (name) XFree(name);
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+// The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of and
+// below the warp point every 50 ms, a left click every 1.5 s.
+void ride(XSession& x, double seconds, int centreX, int centreY) {
+    const int ticks = static_cast<int>(seconds * 20.0);
+    const int64_t start = monotonicNs();
+    for (int tick = 0; tick < ticks; ++tick) {
+        if (tick % 20 == 0) x.keyDown("Up");
+        if (tick % 20 == 3) x.keyUp("Up");
+        if (tick % 30 == 10) x.buttonDown(1);
+        if (tick % 30 == 11) x.buttonUp(1);
+        x.moveTo(centreX + 2, centreY + (tick % 2 ? 118 : 114));
+        const int64_t wait = start + (tick + 1) * 50000000LL - monotonicNs();
+        if (wait > 0) sleepMs(static_cast<int>(wait / 1000000));
+    }
+    x.keyUp("Up");
+}
+
+void measure(XSession& x, const std::string& folder, const char* mode, const char* option, double seconds,
+             int centreX, int centreY) {
+    const std::string logPath = folder + "/pacing.log";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(folder.c_str()) != 0) _exit(126);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        setenv("DISPLAY", x.displayName().c_str(), 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("LD_PRELOAD", SWAP_TIMER_LIBRARY, 1);
+        setenv("SWAP_TIMER_LOG", logPath.c_str(), 1);
+        execl(RAMPIX_BINARY, RAMPIX_BINARY, option, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    Display* display = XOpenDisplay(x.displayName().c_str());
+    if (pid < 0 || !display || !x.waitForWindow("Rampix", 20000)) {
+        std::printf("  %s: the game did not start\n", mode);
+        if (pid > 0) kill(pid, SIGKILL);
+        if (display) XCloseDisplay(display);
+        return;
+    }
+    x.moveTo(centreX, centreY);
+    sleepMs(1000);
+    x.key("a");
+    sleepMs(3000);  // initialisation and the fade-in
+    Phase phases[] = {{"riding"}, {"paused"}, {"hidden"}};
+    for (Phase& phase : phases) {
+        const bool riding = &phase == &phases[0];
+        if (&phase == &phases[1]) {
+            x.key("p");
+            sleepMs(500);
+        } else if (&phase == &phases[2]) {
+            XUnmapWindow(display, findRampix(display));
+            XSync(display, False);
+            sleepMs(500);
+        }
+        const double cpuBefore = processorSeconds(pid);
+        phase.from = monotonicNs();
+        if (riding)
+            ride(x, seconds, centreX, centreY);
+        else
+            sleepMs(static_cast<int>(seconds * 1000));
+        phase.to = monotonicNs();
+        phase.cpuSeconds = processorSeconds(pid) - cpuBefore;
+    }
+    XMapWindow(display, findRampix(display));
+    XSync(display, False);
+    XCloseDisplay(display);
+    sleepMs(500);
+    x.key("q");
+    sleepMs(100);
+    x.key("q");
+    bool ended = false;
+    for (int waited = 0; waited < 10000 && !ended; waited += 20) {
+        ended = waitpid(pid, nullptr, WNOHANG) == pid;
+        if (!ended) sleepMs(20);
+    }
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        std::printf("  %s: the game did not stop on q\n", mode);
+    }
+    const std::vector<int64_t> swaps = readSwaps(logPath);
+    for (const Phase& phase : phases) printPhase(mode, phase, swaps);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const double seconds = argc > 1 ? std::max(1.0, std::atof(argv[1])) : 5.0;
+    const int width = argc > 3 ? std::clamp(std::atoi(argv[2]), 320, 4096) : 1024;
+    const int height = argc > 3 ? std::clamp(std::atoi(argv[3]), 240, 4096) : 768;
+    signal(SIGPIPE, SIG_IGN);
+    XSession x(width, height);
+    ScratchFolder folder;
+    if (!x.ok() || folder.path().empty()) {
+        std::printf("pacing_bench: no X server or no scratch folder\n");
+        return 1;
+    }
+    PrefsRecord prefs;
+    prefs.setDefaults();
+    prefs.imageIndex = 0;
+    prefs.cameraMode = 1;
+    if (prefs.savePrefs(folder.file("Rampix").c_str()) != 0) {
+        std::printf("pacing_bench: cannot write the settings file\n");
+        return 1;
+    }
+    std::printf(
+        "Pacing at %d x %d in Xvfb (Mesa software rendering, swaps never wait; 60 Hz assumed):\n"
+        "%.0f s riding, then %.0f s paused, then %.0f s with the window unmapped; default settings, Sand\n",
+        width, height, seconds, seconds, seconds);
+    std::printf("  %-8s %-7s %7s %9s %9s %9s %7s\n", "", "", "FPS", "median ms", "p99 ms", "CPU s/s",
+                "frames");
+    std::fflush(stdout);
+    measure(x, folder.path(), "paced", nullptr, seconds, width / 2, height / 2);
+    measure(x, folder.path(), "unpaced", "--max-fps=0", seconds, width / 2, height / 2);
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+constexpr const char* kUsage =
+    "Usage: rampix [--max-fps=N] [GLUT options]\n"
+    "       rampix --help | --version\n"
+    "A 3-D virtual skatepark on a heightmap.\n"
+    "\n"
+    "  --max-fps=N  draw at most N frames a second, 0 to 1000 (0 = as fast as possible);\n"
+    "               by default the screen's refresh rate\n"
+    "  -h, --help   show this help and exit\n"
+    "  --version    show the version and exit\n"
+    "GLUT's own options (-display NAME, -geometry WxH+X+Y, -sync, ...) go to GLUT.\n"
+    "\n"
+    "Rampix reads its images (font_256.bmp, controls_128.bmp, metalplate128.bmp, sand.bmp,\n"
+    "cloud2128.bmp, dirt128.bmp, marblewhite128.bmp, metalrough128.bmp, nuclear128.bmp,\n"
+    "rocks128.bmp, water128.bmp, wood128.bmp, sun_256.bmp, bump_128.bmp, bump3.bmp) and sounds\n"
+    "(WIND2.wav, hit.wav) from its working folder and keeps its settings in Rampix.pref there;\n"
+    "the rampix command runs it in ~/.local/share/rampix.\n"
+    "In the game ? shows the keys. The manual: man 6 rampix\n";
+
+constexpr int kMostFps = 1000;
+
+// freeglut's options under X; the first two take a value.
+constexpr const char* kGlutOptions[] = {"-display", "-geometry", "-direct", "-indirect",
+                                        "-iconic",  "-gldebug",  "-sync"};
+
+CommandLine failure(const std::string& line) {
+    CommandLine result;
+    result.exitStatus = 2;
+    result.message = "rampix: " + line + "\n" + kUsage;
+    return result;
+}
+
+// A whole number from 0 to kMostFps, or -1.
+int framesPerSecond(const std::string& text) {
+    if (text.empty() || text.size() > 4) return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value <= kMostFps ? value : -1;
+}
+}  // namespace
+
+CommandLine parseCommandLine(int argc, const char* const* argv) {
+    CommandLine result;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        bool glutOption = false;
+        for (int g = 0; g < static_cast<int>(std::size(kGlutOptions)); ++g) {
+            if (argument != kGlutOptions[g]) continue;
+            glutOption = true;
+            if (g < 2 && i + 1 < argc) ++i;
+        }
+        if (glutOption) continue;
+        if (argument == "--help" || argument == "-h") {
+            result.exitStatus = 0;
+            result.message = kUsage;
+            return result;
+        }
+        if (argument == "--version") {
+            result.exitStatus = 0;
+            result.message = "rampix " RAMPIX_VERSION "\n";
+            return result;
+        }
+        std::string value;
+        if (argument.compare(0, 10, "--max-fps=") == 0)
+            value = argument.substr(10);
+        else if (argument == "--max-fps" && i + 1 < argc)
+            value = argv[++i];
+        else if (argument == "--max-fps")
+            return failure("--max-fps needs a number of frames a second");
+        else if (argument[0] == '-')
+            return failure("unknown option '" + argument + "'");
+        else
+            return failure("unexpected argument '" + argument + "'");
+        result.maxFps = framesPerSecond(value);
+        if (result.maxFps < 0)
+            return failure("--max-fps takes a whole number from 0 to 1000, not '" + value + "'");
+    }
+    return result;
+}
+
+int reportCommandLine(const CommandLine& commandLine) {
+    std::fputs(commandLine.message.c_str(), commandLine.exitStatus == 0 ? stdout : stderr);
+    return commandLine.exitStatus;
+}

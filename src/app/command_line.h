@@ -1,0 +1,15 @@
+// The program's own command-line options. They are read before GLUT opens the display, so that
+// --help and --version work without one; GLUT's own options are stepped over and left to GLUT.
+#pragma once
+
+#include <string>
+
+struct CommandLine {
+    int exitStatus = -1;  // -1 = run the game; otherwise print the message and exit with this status
+    std::string message;  // for standard output when the status is 0, standard error otherwise
+    int maxFps = -1;      // -1 = the screen's refresh rate, 0 = as fast as possible
+};
+
+CommandLine parseCommandLine(int argc, const char* const* argv);
+// Prints the message where it belongs and returns the exit status.
+int reportCommandLine(const CommandLine& commandLine);
