@@ -37,6 +37,10 @@ class KeyboardState {
     // The function keys, arrows, Page Up/Down, Home, End and Insert; the window system also reports
     // modifier keys and a few others as special keys, which the program ignores.
     static bool isCommandSpecialKey(int code);
+    // What another device (a gamepad) holds: movement bits and modifier bits (1 shift, 2 ctrl,
+    // 4 alt). They join the keyboard's own in moveKeys and the modifier fields but are kept apart,
+    // so neither device letting go clears what the other still holds.
+    void holdDeviceInput(int moveBits, int modifiers);
 
     int key = 0;
     int specialKey = 0;
@@ -47,4 +51,10 @@ class KeyboardState {
 
   private:
     void recordModifiers();
+    void combine();
+    // The keyboard's own share of moveKeys and the modifiers, and the other device's.
+    int keyMoveKeys_ = 0;
+    int keyModifiers_ = 0;
+    int deviceMoveKeys_ = 0;
+    int deviceModifiers_ = 0;
 };
