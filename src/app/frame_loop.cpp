@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/gamepad_wiring.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
@@ -76,6 +77,7 @@ void checkGlError() {
 int runFrame() {
     glFogfv(GL_FOG_COLOR, fogColour);
     Clock.tick();
+    pollGamepad();
     if (randomRange(1.0) < 0.01) seedRandom(static_cast<unsigned>(Clock.rawMs));
     if (!paused) {
         angleWander.advance(Clock.dt, Prefs.rotateSpeed);

@@ -1,0 +1,9 @@
+// The gamepad wired to the program's own key and mouse handlers.
+#pragma once
+
+class Gamepad;
+
+// Once a frame, after the clock tick and before the frame's work.
+void pollGamepad();
+// The program's pad, for tests and shutdown.
+Gamepad& gamepad();
