@@ -17,7 +17,8 @@ struct GamepadSink {
     void (*key)(unsigned char key);
     // A press of an arrow key (kKeyLeft...); the movement it stands for comes with holdInput.
     void (*specialKey)(int code);
-    // The Manual camera's look, as a pointer offset in window pixels (y down).
+    // The Manual camera's look this frame, as a pointer offset in window pixels (y down): proportional
+    // to the frame's step, and turned into rotation (scaled by the mouse sensitivity) like the mouse's.
     void (*look)(int dx, int dy);
     // Whether a pop-up menu is open: there A presses the focused widget and held arrows repeat.
     int (*menuOpen)();
