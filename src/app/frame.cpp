@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/gamepad_wiring.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
@@ -77,6 +78,7 @@ void checkGlError() {
 void runFrame() {
     glFogfv(GL_FOG_COLOR, fogColour);
     Clock.tick();
+    pollGamepad();
     if (randomRange(1.0) < 0.01) seedRandom(static_cast<unsigned>(Clock.rawMs));
     if (!Flags.paused) {
         AngleWander.advance(Clock.dt, Prefs.rotateSpeed);

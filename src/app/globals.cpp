@@ -33,3 +33,6 @@ TextureCatalogue Catalogue;
 float HeightCells[kHeightCells];
 
 RunFlags Flags;
+
+// Started on the first working frame; its destructor lets go of the game-controller layer.
+Gamepad Pad;

@@ -5,6 +5,7 @@
 #include "app/splash_screen.h"
 #include "base/frame_clock.h"
 #include "base/screen_view.h"
+#include "input/gamepad.h"
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
 #include "motion/rider.h"
@@ -70,3 +71,4 @@ extern StarField Stars;
 extern TextureCatalogue Catalogue;
 extern float HeightCells[kHeightCells];
 extern RunFlags Flags;
+extern Gamepad Pad;  // the game controller that drives, if one is plugged in

@@ -8,9 +8,22 @@ bool KeyboardState::isCommandSpecialKey(int code) {
 }
 
 void KeyboardState::recordModifiers() {
-    altDown = platform.modifiers() & 4;
-    ctrlDown = platform.modifiers() & 2;
-    shiftDown = platform.modifiers() & 1;
+    keyModifiers_ = (platform.modifiers() & 4) | (platform.modifiers() & 2) | (platform.modifiers() & 1);
+    combine();
+}
+
+void KeyboardState::combine() {
+    const int modifiers = keyModifiers_ | deviceModifiers_;
+    altDown = modifiers & 4;
+    ctrlDown = modifiers & 2;
+    shiftDown = modifiers & 1;
+    moveKeys = keyMoveKeys_ | deviceMoveKeys_;
+}
+
+void KeyboardState::holdDeviceInput(int moveBits, int modifiers) {
+    deviceMoveKeys_ = moveBits;
+    deviceModifiers_ = modifiers & 7;
+    combine();
 }
 
 void KeyboardState::recordKey(int code) {
@@ -21,55 +34,60 @@ void KeyboardState::recordKey(int code) {
 void KeyboardState::recordSpecialKey(int code) {
     specialKey = code;
     recordModifiers();
+    const int keyCtrl = keyModifiers_ & 2;
     switch (code) {
         case kKeyLeft:
-            moveKeys |= kMoveLeft;
+            keyMoveKeys_ |= kMoveLeft;
             break;
         case kKeyRight:
-            moveKeys |= kMoveRight;
+            keyMoveKeys_ |= kMoveRight;
             break;
         case kKeyUp:
-            moveKeys |= ctrlDown ? kMoveUp : kMoveForward;
+            keyMoveKeys_ |= keyCtrl ? kMoveUp : kMoveForward;
             break;
         case kKeyDown:
-            moveKeys |= ctrlDown ? kMoveDown : kMoveBack;
+            keyMoveKeys_ |= keyCtrl ? kMoveDown : kMoveBack;
             break;
         case kKeyPageUp:
-            moveKeys |= kMoveUp;
+            keyMoveKeys_ |= kMoveUp;
             break;
         case kKeyPageDown:
-            moveKeys |= kMoveDown;
+            keyMoveKeys_ |= kMoveDown;
             break;
         default:
             break;
     }
+    combine();
 }
 
 void KeyboardState::releaseSpecialKey(int code) {
     // The modifiers are those of the last press: the release of Up after Ctrl+Up clears the
-    // vertical bit even when Ctrl was let go first.
+    // vertical bit even when Ctrl was let go first. Only the keyboard's own Ctrl counts: a gamepad
+    // steers its own arrows.
+    const int keyCtrl = keyModifiers_ & 2;
     switch (code) {
         case kKeyLeft:
-            moveKeys &= ~kMoveLeft;
+            keyMoveKeys_ &= ~kMoveLeft;
             break;
         case kKeyRight:
-            moveKeys &= ~kMoveRight;
+            keyMoveKeys_ &= ~kMoveRight;
             break;
         case kKeyUp:
-            moveKeys &= ctrlDown ? ~kMoveUp : ~kMoveForward;
+            keyMoveKeys_ &= keyCtrl ? ~kMoveUp : ~kMoveForward;
             break;
         case kKeyDown:
-            moveKeys &= ctrlDown ? ~kMoveDown : ~kMoveBack;
+            keyMoveKeys_ &= keyCtrl ? ~kMoveDown : ~kMoveBack;
             break;
         case kKeyPageUp:
-            moveKeys &= ~kMoveUp;
+            keyMoveKeys_ &= ~kMoveUp;
             break;
         case kKeyPageDown:
-            moveKeys &= ~kMoveDown;
+            keyMoveKeys_ &= ~kMoveDown;
             break;
         default:
             break;
     }
+    combine();
 }
 
 void KeyboardState::holdKey(int code) {

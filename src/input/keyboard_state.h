@@ -50,6 +50,10 @@ class KeyboardState {
     // oldest is taken first, 0 when none is left. Keys beyond the few kept are dropped.
     void holdKey(int code);
     int takeHeldKey();
+    // What another device (a gamepad) holds: movement bits and modifier bits (1 shift, 2 ctrl,
+    // 4 alt). They join the keyboard's own in moveKeys and the modifier fields but are kept apart,
+    // so neither device letting go clears what the other still holds.
+    void holdDeviceInput(int moveBits, int modifiers);
 
     int key = 0;
     int specialKey = 0;
@@ -63,4 +67,10 @@ class KeyboardState {
     int heldKeys_[16] = {};
     int heldCount_ = 0;
     int heldTaken_ = 0;
+    void combine();
+    // The keyboard's own share of moveKeys and the modifiers, and the other device's.
+    int keyMoveKeys_ = 0;
+    int keyModifiers_ = 0;
+    int deviceMoveKeys_ = 0;
+    int deviceModifiers_ = 0;
 };
