@@ -106,9 +106,6 @@ TEST_F(Commands, FogFadeAndImageSliders) {
     activate(23, 1.0f);
     EXPECT_FLOAT_EQ(Prefs.fogStart, 0.99f);
 
-    activate(40, 11.5f);
-    EXPECT_EQ(Prefs.imageIndex, 11);
-    EXPECT_EQ(status(), "Image 11/11: CheckerBoard");
     activate(50, 70.9f);
     EXPECT_EQ(Prefs.tessellation, 70);
     EXPECT_EQ(Terrain.columns, 70);

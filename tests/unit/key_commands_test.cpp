@@ -165,19 +165,13 @@ TEST_F(Keys, LetterboxPingPongFollowsAValueSetElsewhere) {
     EXPECT_EQ(Prefs.letterbox, 4);
 }
 
-TEST_F(Keys, ExitAndPause) {
+TEST_F(Keys, ExitThenQuickExit) {
     Clock.now = 10.0f;
     press(27);
     EXPECT_FLOAT_EQ(Flags.exitStartTime, 10.0f);
     Clock.now = 10.3f;
     press('Q');
     EXPECT_FLOAT_EQ(Flags.exitStartTime, 5.3f);
-
-    press('p');
-    EXPECT_EQ(status(), "Pause");
-    press('P');
-    EXPECT_EQ(Flags.paused, 0);
-    EXPECT_EQ(status(), "Continue");
 }
 
 TEST_F(Keys, MenuKeyAndHelpKey) {
