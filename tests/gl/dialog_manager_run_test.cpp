@@ -77,8 +77,10 @@ struct DialogScene {
 TEST(DialogManagerRun, FocusWrapsAndAPressFocusesAndSetsASliderInOneFrame) {
     DialogScene s;
     ASSERT_TRUE(s.gl.ok());
-    const int keys[][2] = {{0, kKeyUp}, {9, 0}, {0, kKeyDown}}, focus[] = {5, 0, 1};  // Up, Tab, Down
-    for (int k = 0; k < 3; ++k) {
+    // Up, Up, Tab, Tab, Down
+    const int keys[][2] = {{0, kKeyUp}, {0, kKeyUp}, {9, 0}, {9, 0}, {0, kKeyDown}},
+              focus[] = {5, 4, 5, 0, 1};
+    for (int k = 0; k < 5; ++k) {
         s.keys.key = keys[k][0];
         s.keys.specialKey = keys[k][1];
         s.frame();

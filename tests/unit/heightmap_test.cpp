@@ -36,6 +36,8 @@ TEST_F(HeightmapTest, Shapes) {
     map.generate(Heightmap::kRings, 128);
     EXPECT_EQ(*std::max_element(cells, cells + kHeightCells), 0.25f);
     EXPECT_EQ(shapeCell(64, 64), 0.0f);
+    EXPECT_NEAR(shapeCell(64, 74), 0.14112f, 1e-5);   // sin(0.3 x 10), below the flat crests
+    EXPECT_NEAR(shapeCell(64, 76), -0.44252f, 1e-5);  // sin(0.3 x 12)
 
     map.generate(Heightmap::kPlayground, 128);
     EXPECT_FLOAT_EQ(shapeCell(20, 5), 5.0f);
@@ -109,6 +111,8 @@ TEST_F(HeightmapTest, BumpOptionsPickShapeOrImage) {
     EXPECT_FLOAT_EQ(shapeCell(62, 59), -6.0f);
     map.applyBumpOption(1);
     EXPECT_EQ(shapeCell(64, 64), 0.0f);
+    EXPECT_NEAR(shapeCell(64, 74), 0.14112f, 1e-5);   // sin(0.3 x 10), below the flat crests
+    EXPECT_NEAR(shapeCell(64, 76), -0.44252f, 1e-5);  // sin(0.3 x 12)
 }
 
 TEST_F(HeightmapTest, SamplingUsesThreeCornersWrapsAndAnswersWildInputs) {
