@@ -17,13 +17,12 @@ const char* const kImages[] = {
     "dirt128.bmp",  "marblewhite128.bmp", "metalrough128.bmp", "nuclear128.bmp", "rocks128.bmp",
     "water128.bmp", "wood128.bmp",        "sun_256.bmp",       "bump_128.bmp",   "bump3.bmp"};
 
-enum class Images { Good, NoDataAtAll, Missing, Truncated, OneBit, FontOnlyBroken };
-enum class PrefsFile { Absent, Empty, Bytes100, Bytes171, Broken173, Broken172 };
-
 struct BadStart {
     const char* name;
-    Images images;
-    PrefsFile prefs;
+    bool data;       // the generated data files are there at all
+    int images;      // 0 good, 1 missing, 2 truncated, 3 of 1 bit per pixel, 4 only the font truncated
+    int prefsBytes;  // -1 no file, else the first bytes of the record (a 173rd byte is 0xFF)
+    bool broken;     // the record's words out of range or not finite
     const char* prefsLine;
     // Save with "!" during the run, then start again in the same folder: the saved file must load.
     bool saveAndRestart;
@@ -46,28 +45,14 @@ Bytes truncated(const Bytes& image, int which) {
     return Bytes(image.begin(), image.begin() + static_cast<long>(keep[which % 3]));
 }
 
-void damageImages(const ScratchFolder& folder, Images kind) {
-    int index = 0;
-    for (const char* name : kImages) {
-        const std::string path = folder.file(name);
+void damageImages(const ScratchFolder& folder, int kind) {
+    for (int index = 0; kind != 0 && index < 15; ++index) {
+        const std::string path = folder.file(kImages[index]);
         const Bytes image = readFile(path);
-        switch (kind) {
-            case Images::Missing:
-                std::remove(path.c_str());
-                break;
-            case Images::Truncated:
-                writeFile(path, truncated(image, index));
-                break;
-            case Images::OneBit:
-                writeFile(path, oneBitBmp());
-                break;
-            case Images::FontOnlyBroken:
-                if (std::strcmp(name, "font_256.bmp") == 0) writeFile(path, truncated(image, 1));
-                break;
-            default:
-                break;
-        }
-        ++index;
+        if (kind == 1) std::remove(path.c_str());
+        if (kind == 2) writeFile(path, truncated(image, index));
+        if (kind == 3) writeFile(path, oneBitBmp());
+        if (kind == 4 && index == 0) writeFile(path, truncated(image, 1));
     }
 }
 
@@ -100,28 +85,10 @@ Bytes brokenRecord() {
     return bytes;
 }
 
-void writePrefs(const ScratchFolder& folder, PrefsFile kind) {
-    Bytes bytes = defaultRecord();
-    switch (kind) {
-        case PrefsFile::Absent:
-            return;
-        case PrefsFile::Empty:
-            bytes.clear();
-            break;
-        case PrefsFile::Bytes100:
-            bytes.resize(100);
-            break;
-        case PrefsFile::Bytes171:
-            bytes.resize(171);
-            break;
-        case PrefsFile::Broken173:
-            bytes = brokenRecord();
-            bytes.push_back(0xFF);
-            break;
-        case PrefsFile::Broken172:
-            bytes = brokenRecord();
-            break;
-    }
+void writePrefs(const ScratchFolder& folder, const BadStart& c) {
+    if (c.prefsBytes < 0) return;
+    Bytes bytes = c.broken ? brokenRecord() : defaultRecord();
+    bytes.resize(static_cast<size_t>(c.prefsBytes), 0xFF);
     writeFile(folder.file("Rampix.pref"), bytes);
 }
 
@@ -157,9 +124,9 @@ class BadFiles : public ::testing::TestWithParam<BadStart> {};
 TEST_P(BadFiles, StartsRunsAndQuitsCleanly) {
     const BadStart& c = GetParam();
     XSession x;
-    ScratchFolder folder(c.images != Images::NoDataAtAll);
+    ScratchFolder folder(c.data);
     damageImages(folder, c.images);
-    writePrefs(folder, c.prefs);
+    writePrefs(folder, c);
     {
         Rampix app(x, folder.path());
         ASSERT_EQ(app.passSplash(), "");
@@ -182,19 +149,15 @@ TEST_P(BadFiles, StartsRunsAndQuitsCleanly) {
     EXPECT_EQ(again.quit(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Start, BadFiles,
-                         ::testing::Values(BadStart{"NoDataAtAll", Images::NoDataAtAll, PrefsFile::Absent,
-                                                    "No Prefs found.\n", false},
-                                           BadStart{"ImagesMissingEmptyPrefsThenSaved", Images::Missing,
-                                                    PrefsFile::Empty, "No Prefs found.\n", true},
-                                           BadStart{"ImagesTruncatedPrefs100Bytes", Images::Truncated,
-                                                    PrefsFile::Bytes100, "No Prefs found.\n", false},
-                                           BadStart{"ImagesOneBitPrefs171Bytes", Images::OneBit,
-                                                    PrefsFile::Bytes171, "No Prefs found.\n", false},
-                                           BadStart{"FontBrokenPrefs173BytesBroken", Images::FontOnlyBroken,
-                                                    PrefsFile::Broken173, "Loaded Prefs.\n", false},
-                                           BadStart{"Prefs172BytesBrokenThenSaved", Images::Good,
-                                                    PrefsFile::Broken172, "Loaded Prefs.\n", true}),
-                         [](const ::testing::TestParamInfo<BadStart>& param) {
-                             return std::string(param.param.name);
+const BadStart kStarts[] = {
+    {"NoDataAtAll", false, 0, -1, false, "No Prefs found.\n", false},
+    {"ImagesMissingEmptyPrefsThenSaved", true, 1, 0, false, "No Prefs found.\n", true},
+    {"ImagesTruncatedPrefs100Bytes", true, 2, 100, false, "No Prefs found.\n", false},
+    {"ImagesOneBitPrefs171Bytes", true, 3, 171, false, "No Prefs found.\n", false},
+    {"FontBrokenPrefs173BytesBroken", true, 4, 173, true, "Loaded Prefs.\n", false},
+    {"Prefs172BytesBrokenThenSaved", true, 0, 172, true, "Loaded Prefs.\n", true},
+};
+INSTANTIATE_TEST_SUITE_P(Start, BadFiles, ::testing::ValuesIn(kStarts),
+                         [](const ::testing::TestParamInfo<BadStart>& p) {
+                             return std::string(p.param.name);
                          });

@@ -7,7 +7,6 @@
 
 #include "support/gl_context.h"
 #include "support/test_files.h"
-#include "textures/procedural_texture.h"
 #include "textures/texture_loader.h"
 
 namespace {
@@ -112,16 +111,4 @@ TEST_F(TextureUpload, SameFileTwiceGivesTwoMipmappedTextures) {
     EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
     EXPECT_EQ(textureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(smallestWidth, 1);
-}
-
-TEST_F(TextureUpload, ProceduralTexturesHoldThePatternInAllFourChannels) {
-    for (int kind : {kCheckerboardKind, kGridKind}) {
-        const auto pixels = readBack(makeProceduralTexture(kind, 0), kProceduralSize, kProceduralSize);
-        int wrong = 0;
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            const int texel = static_cast<int>(i / 4);
-            wrong += pixels[i] != proceduralPattern(kind, texel % kProceduralSize, texel / kProceduralSize);
-        }
-        EXPECT_EQ(wrong, 0) << kind;
-    }
 }
