@@ -66,7 +66,8 @@ void removeFile() {
     return a.header == b.header && std::memcmp(first, second, sizeof first) == 0;
 }
 
-float cells[kHeightCells], untouched[kHeightCells];
+[[maybe_unused]] float cells[kHeightCells];
+float untouched[kHeightCells];
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
