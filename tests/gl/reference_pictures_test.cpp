@@ -1,7 +1,9 @@
 // Fixed scenes of the running park, drawn offscreen from the start-up state with a hand-set clock, and
 // compared with stored pictures under a small tolerance. They pin the mesh, the bump shapes, the light,
 // the projection, the font and the overlays at once. RAMPIX_UPDATE_PICTURES=1 writes the pictures anew
-// into tests/data (look at every one before keeping it).
+// into tests/data (look at every one before keeping it); one scene per process, as ctest runs them, since
+// the program's state carries over from one scene to the next:
+//   RAMPIX_UPDATE_PICTURES=1 build/tests/gl_tests --gtest_filter="Park/*/defaults"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
