@@ -87,6 +87,10 @@ TEST(DialogManagerRun, FocusWrapsAndAPressFocusesAndSetsASliderInOneFrame) {
         EXPECT_EQ(s.manager.focusIndex, focus[k]) << k;
     }
     EXPECT_EQ(commandLog.calls, 0);
+    s.manager.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
+    s.keys.specialKey = kKeyUp;
+    s.frame();
+    EXPECT_EQ(s.manager.focusIndex, 0);
 
     s.manager.buildDialog(kCustomMenu, 1);
     s.frame(100, kY0 - 29 + 12, kButtonPressed);  // mid-track of "Image/Texture Options"
