@@ -79,6 +79,7 @@ TEST_F(TextureUpload, LargestImageLoadsAndBadFilesCreateNoTexture) {
         folder.write("truncated.bmp", Bytes(plain.begin(), plain.end() - 5)),
         folder.write("16bit.bmp", patched(plain, 28, 16, 2)),
         folder.write("compressed.bmp", patched(plain, 30, 1)),
+        folder.write("bitfields.bmp", patched(plain, 30, 3)),
         folder.write("empty.bmp", patched(plain, 18, 0)),
         folder.write("huge.bmp", patched(patched(plain, 18, 65535), 22, 65535)),
         folder.write("header.bmp", Bytes(plain.begin(), plain.begin() + 44)),
