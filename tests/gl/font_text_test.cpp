@@ -134,6 +134,8 @@ TEST(FontText, LongTextIsCutAt79AndOwnTextCanBeDrawnAndFormatted) {
     EXPECT_STREQ(text.text, "3 apples");
     text.showInt("[%s]", text.text);
     EXPECT_STREQ(text.text, "[3 apples]");
+    text.setText(nullptr);
+    EXPECT_STREQ(text.text, "");
     text.setText("%4.2f m");
     text.showFloat(text.text, 2.5f);
     EXPECT_STREQ(text.text, "2.50 m");
