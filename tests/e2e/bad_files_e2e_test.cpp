@@ -9,7 +9,7 @@
 #include <string>
 
 #include "settings/prefs.h"
-#include "support/robust_helpers.h"
+#include "support/e2e.h"
 
 namespace {
 const char* const kImages[] = {
@@ -17,39 +17,25 @@ const char* const kImages[] = {
     "dirt128.bmp",  "marblewhite128.bmp", "metalrough128.bmp", "nuclear128.bmp", "rocks128.bmp",
     "water128.bmp", "wood128.bmp",        "sun_256.bmp",       "bump_128.bmp",   "bump3.bmp"};
 
-enum class Images { Good, NoDataAtAll, Missing, Truncated, OneBit, FontOnlyBroken };
-enum class PrefsFile { Absent, Empty, Bytes100, Bytes171, Broken173, Broken172 };
-
 struct BadStart {
     const char* name;
-    Images images;
-    PrefsFile prefs;
+    bool data;       // the generated data files are there at all
+    int images;      // 0 good, 1 missing, 2 truncated, 3 of 1 bit per pixel, 4 only the font truncated
+    int prefsBytes;  // -1 no file, else the first bytes of the record (a 173rd byte is 0xFF)
+    bool broken;     // the record's words out of range or not finite
     const char* prefsLine;
     // Save with "!" during the run, then start again in the same folder: the saved file must load.
     bool saveAndRestart;
 };
 
-void putLe(Bytes& bytes, size_t at, uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-// A valid BMP of 1 bit per pixel: two palette colours, rows padded to four bytes.
-Bytes oneBitBmp(int width, int height) {
-    const uint32_t rowBytes = static_cast<uint32_t>((width + 31) / 32 * 4);
-    const uint32_t dataOffset = 14 + 40 + 8;
-    Bytes bytes(dataOffset + rowBytes * static_cast<uint32_t>(height), 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    putLe(bytes, 2, static_cast<uint32_t>(bytes.size()), 4);
-    putLe(bytes, 10, dataOffset, 4);
-    putLe(bytes, 14, 40, 4);
-    putLe(bytes, 18, static_cast<uint32_t>(width), 4);
-    putLe(bytes, 22, static_cast<uint32_t>(height), 4);
-    putLe(bytes, 26, 1, 2);
-    putLe(bytes, 28, 1, 2);
-    putLe(bytes, 46, 2, 4);
-    putLe(bytes, 58, 0x00FFFFFF, 4);  // palette: black, white
-    for (size_t i = dataOffset; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 7 ? 0x55 : 0xF0);
+// A valid BMP of 1 bit per pixel: two palette colours (black, white), rows padded to four bytes.
+Bytes oneBitBmp() {
+    Bytes bytes = encodeBmp(Image(128, 128));
+    bytes.resize(62 + 16 * 128);
+    for (size_t i = 62; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 7 ? 0x55 : 0xF0);
+    for (auto [at, value] :
+         {std::pair{2, 62 + 16 * 128}, {10, 62}, {28, 1}, {34, 16 * 128}, {46, 2}, {54, 0}, {58, 0x00FFFFFF}})
+        putLe(bytes, at, value);
     return bytes;
 }
 
@@ -59,28 +45,14 @@ Bytes truncated(const Bytes& image, int which) {
     return Bytes(image.begin(), image.begin() + static_cast<long>(keep[which % 3]));
 }
 
-void damageImages(const ScratchFolder& folder, Images kind) {
-    int index = 0;
-    for (const char* name : kImages) {
-        const std::string path = folder.file(name);
-        const Bytes image = readBytes(path);
-        switch (kind) {
-            case Images::Missing:
-                std::remove(path.c_str());
-                break;
-            case Images::Truncated:
-                writeBytes(path, truncated(image, index));
-                break;
-            case Images::OneBit:
-                writeBytes(path, oneBitBmp(128, 128));
-                break;
-            case Images::FontOnlyBroken:
-                if (std::strcmp(name, "font_256.bmp") == 0) writeBytes(path, truncated(image, 1));
-                break;
-            default:
-                break;
-        }
-        ++index;
+void damageImages(const ScratchFolder& folder, int kind) {
+    for (int index = 0; kind != 0 && index < 15; ++index) {
+        const std::string path = folder.file(kImages[index]);
+        const Bytes image = readFile(path);
+        if (kind == 1) std::remove(path.c_str());
+        if (kind == 2) writeFile(path, truncated(image, index));
+        if (kind == 3) writeFile(path, oneBitBmp());
+        if (kind == 4 && index == 0) writeFile(path, truncated(image, 1));
     }
 }
 
@@ -113,29 +85,11 @@ Bytes brokenRecord() {
     return bytes;
 }
 
-void writePrefs(const ScratchFolder& folder, PrefsFile kind) {
-    Bytes bytes = defaultRecord();
-    switch (kind) {
-        case PrefsFile::Absent:
-            return;
-        case PrefsFile::Empty:
-            bytes.clear();
-            break;
-        case PrefsFile::Bytes100:
-            bytes.resize(100);
-            break;
-        case PrefsFile::Bytes171:
-            bytes.resize(171);
-            break;
-        case PrefsFile::Broken173:
-            bytes = brokenRecord();
-            bytes.push_back(0xFF);
-            break;
-        case PrefsFile::Broken172:
-            bytes = brokenRecord();
-            break;
-    }
-    writeBytes(folder.file("Rampix.pref"), bytes);
+void writePrefs(const ScratchFolder& folder, const BadStart& c) {
+    if (c.prefsBytes < 0) return;
+    Bytes bytes = c.broken ? brokenRecord() : defaultRecord();
+    bytes.resize(static_cast<size_t>(c.prefsBytes), 0xFF);
+    writeFile(folder.file("Rampix.pref"), bytes);
 }
 
 void press(XSession& x, const char* key, int pauseMs = 80) {
@@ -170,13 +124,12 @@ class BadFiles : public ::testing::TestWithParam<BadStart> {};
 TEST_P(BadFiles, StartsRunsAndQuitsCleanly) {
     const BadStart& c = GetParam();
     XSession x;
-    ScratchFolder folder(c.images != Images::NoDataAtAll);
+    ScratchFolder folder(c.data);
     damageImages(folder, c.images);
-    writePrefs(folder, c.prefs);
+    writePrefs(folder, c);
     {
-        RampixProcess app(x.displayName(), folder.path());
-        const std::string problem = passSplash(x, app);
-        ASSERT_EQ(problem, "") << app.errors();
+        Rampix app(x, folder.path());
+        ASSERT_EQ(app.passSplash(), "");
         EXPECT_NE(app.output().find(c.prefsLine), std::string::npos) << app.output();
         exerciseProgram(x, c.saveAndRestart);
         sleepMs(400);  // past the fade-in, which an exit waits for
@@ -184,34 +137,27 @@ TEST_P(BadFiles, StartsRunsAndQuitsCleanly) {
         if (c.saveAndRestart) {
             EXPECT_EQ(checkPrefsFile(folder.file("Rampix.pref")), "");
         }
-        EXPECT_EQ(quitProgram(x, app), 0) << app.output();
-        EXPECT_NE(app.output().find("\nShutting down...\nFin\n\n"), std::string::npos) << app.output();
-        EXPECT_EQ(findProblems(app.errors()), "");
+        EXPECT_EQ(app.quit(), "");
     }
     if (!c.saveAndRestart) return;
-    EXPECT_EQ(readBytes(folder.file("Rampix.pref")).size(), PrefsRecord::kFileSize)
+    EXPECT_EQ(readFile(folder.file("Rampix.pref")).size(), PrefsRecord::kFileSize)
         << "the save wrote no file";
-    RampixProcess again(x.displayName(), folder.path());
-    ASSERT_EQ(passSplash(x, again), "") << again.errors();
+    Rampix again(x, folder.path());
+    ASSERT_EQ(again.passSplash(), "");
     EXPECT_NE(again.output().find("Loaded Prefs.\n"), std::string::npos) << again.output();
     sleepMs(2200);
-    EXPECT_EQ(quitProgram(x, again), 0) << again.output();
-    EXPECT_EQ(findProblems(again.errors()), "");
+    EXPECT_EQ(again.quit(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Start, BadFiles,
-                         ::testing::Values(BadStart{"NoDataAtAll", Images::NoDataAtAll, PrefsFile::Absent,
-                                                    "No Prefs found.\n", false},
-                                           BadStart{"ImagesMissingEmptyPrefsThenSaved", Images::Missing,
-                                                    PrefsFile::Empty, "No Prefs found.\n", true},
-                                           BadStart{"ImagesTruncatedPrefs100Bytes", Images::Truncated,
-                                                    PrefsFile::Bytes100, "No Prefs found.\n", false},
-                                           BadStart{"ImagesOneBitPrefs171Bytes", Images::OneBit,
-                                                    PrefsFile::Bytes171, "No Prefs found.\n", false},
-                                           BadStart{"FontBrokenPrefs173BytesBroken", Images::FontOnlyBroken,
-                                                    PrefsFile::Broken173, "Loaded Prefs.\n", false},
-                                           BadStart{"Prefs172BytesBrokenThenSaved", Images::Good,
-                                                    PrefsFile::Broken172, "Loaded Prefs.\n", true}),
-                         [](const ::testing::TestParamInfo<BadStart>& param) {
-                             return std::string(param.param.name);
+const BadStart kStarts[] = {
+    {"NoDataAtAll", false, 0, -1, false, "No Prefs found.\n", false},
+    {"ImagesMissingEmptyPrefsThenSaved", true, 1, 0, false, "No Prefs found.\n", true},
+    {"ImagesTruncatedPrefs100Bytes", true, 2, 100, false, "No Prefs found.\n", false},
+    {"ImagesOneBitPrefs171Bytes", true, 3, 171, false, "No Prefs found.\n", false},
+    {"FontBrokenPrefs173BytesBroken", true, 4, 173, true, "Loaded Prefs.\n", false},
+    {"Prefs172BytesBrokenThenSaved", true, 0, 172, true, "Loaded Prefs.\n", true},
+};
+INSTANTIATE_TEST_SUITE_P(Start, BadFiles, ::testing::ValuesIn(kStarts),
+                         [](const ::testing::TestParamInfo<BadStart>& p) {
+                             return std::string(p.param.name);
                          });

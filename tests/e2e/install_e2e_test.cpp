@@ -3,22 +3,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "support/rampix_process.h"
-#include "support/x_session.h"
-
-extern char** environ;
+#include "support/e2e.h"
 
 namespace {
 const char* const kDataFiles[] = {
@@ -28,13 +19,12 @@ const char* const kDataFiles[] = {
     "sun_256.bmp",    "bump_128.bmp",     "bump3.bmp",          "WIND2.wav",
     "hit.wav"};
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+std::string readText(const std::string& path) {
+    return Process::readText(path);
 }
 
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+void writeText(const std::string& path, const std::string& text) {
+    writeFile(path, Bytes(text.begin(), text.end()));
 }
 
 bool isExecutable(const std::string& path) {
@@ -57,58 +47,25 @@ struct Result {
     std::string output;  // standard output and standard error
 };
 
-// Runs a program with the environment changed by "NAME=value" (set) and "NAME" (removed) entries.
+// Runs a program to its end with the environment changed by "NAME=value" (set) and "NAME" (removed)
+// entries.
 Result run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) {
-    std::vector<std::string> variables;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string variable = *entry;
-        bool replaced = false;
-        for (const std::string& change : environment) {
-            const std::string name = change.substr(0, change.find('='));
-            if (variable.compare(0, name.size() + 1, name + "=") == 0) replaced = true;
-        }
-        if (!replaced) variables.push_back(variable);
-    }
-    for (const std::string& change : environment)
-        if (change.find('=') != std::string::npos) variables.push_back(change);
-
-    std::vector<char*> argv, envp;
-    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    for (const std::string& v : variables) envp.push_back(const_cast<char*>(v.c_str()));
-    envp.push_back(nullptr);
-
+    static TempFolder scratch;
+    Process process(scratch.path, environment, arguments);
     Result result;
-    int fds[2];
-    if (pipe(fds) != 0) return result;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], 1);
-        dup2(fds[1], 2);
-        close(fds[0]);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    close(fds[1]);
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(fds[0], buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
-        if (n > 0) result.output.append(buffer, static_cast<size_t>(n));
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.status = process.waitForExit(120000);
+    result.output = process.output() + process.errors();
     return result;
 }
 
 // An installation in a scratch prefix whose path has blanks in it.
 struct Installed {
-    ScratchFolder root{false};
-    std::string prefix = root.path() + "/game prefix/usr";
+    TempFolder root;
+    std::string prefix = root.path + "/game prefix/usr";
     std::string launcher = prefix + "/bin/rampix";
     std::string program = prefix + "/libexec/rampix/rampix";
     std::string shared = prefix + "/share/rampix";
-    std::string home = root.path() + "/home dir";
+    std::string home = root.path + "/home dir";
 
     bool install() {
         const Result result = run({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
@@ -129,28 +86,28 @@ TEST(Install, LayoutFollowsTheDesktopConventions) {
     EXPECT_TRUE(isExecutable(game.launcher));
     EXPECT_TRUE(isExecutable(game.program));
     for (const char* name : kDataFiles)
-        EXPECT_EQ(readFile(game.shared + "/" + name), readFile(std::string(RAMPIX_DATA_DIR) + "/" + name))
+        EXPECT_EQ(readText(game.shared + "/" + name), readText(std::string(RAMPIX_DATA_DIR) + "/" + name))
             << name;
     EXPECT_NE(
-        readFile(game.prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
+        readText(game.prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
         std::string::npos);
-    EXPECT_NE(readFile(game.prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
+    EXPECT_NE(readText(game.prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
                   .find("<launchable type=\"desktop-id\">org.example.rampix.desktop</launchable>"),
               std::string::npos);
-    const std::string icon = readFile(game.prefix + "/share/icons/hicolor/128x128/apps/rampix.png");
+    const std::string icon = readText(game.prefix + "/share/icons/hicolor/128x128/apps/rampix.png");
     ASSERT_GT(icon.size(), 24u);
     EXPECT_EQ(icon.compare(1, 3, "PNG"), 0);
     EXPECT_EQ(icon.substr(16, 8), std::string("\0\0\0\x80\0\0\0\x80", 8)) << "128 x 128";
-    EXPECT_GT(readFile(game.prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
-    EXPECT_EQ(readFile(game.shared + "/Rampix.pref"), "") << "no preference file is shipped";
+    EXPECT_GT(readText(game.prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
+    EXPECT_EQ(readText(game.shared + "/Rampix.pref"), "") << "no preference file is shipped";
 }
 
 TEST(Install, LauncherKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
     Installed game;
     ASSERT_TRUE(game.install());
     // A stand-in for the program that shows where and with what it was started.
-    writeFile(game.program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
-    writeFile(game.shared + "/Rampix.pref", "shipped by mistake");
+    writeText(game.program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
+    writeText(game.shared + "/Rampix.pref", "shipped by mistake");
     const std::vector<std::string> environment = {"HOME=" + game.home, "XDG_DATA_HOME"};
     const std::string folder = game.home + "/.local/share/rampix";
 
@@ -158,18 +115,18 @@ TEST(Install, LauncherKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
     ASSERT_EQ(first.status, 0) << first.output;
     EXPECT_EQ(first.output, realPath(folder) + "\n[-display]\n[:9 9]\n[two  words]\n");
     for (const char* name : kDataFiles)
-        EXPECT_EQ(readFile(folder + "/" + name), readFile(game.shared + "/" + name)) << name;
-    EXPECT_EQ(readFile(folder + "/Rampix.pref"), "") << "the shipped preference file stays out";
+        EXPECT_EQ(readText(folder + "/" + name), readText(game.shared + "/" + name)) << name;
+    EXPECT_EQ(readText(folder + "/Rampix.pref"), "") << "the shipped preference file stays out";
 
     const std::string prefs(172, '\x2a');
-    writeFile(folder + "/Rampix.pref", prefs);
+    writeText(folder + "/Rampix.pref", prefs);
     struct stat prefsBefore;
     ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &prefsBefore), 0);
     unlink((folder + "/sand.bmp").c_str());
-    writeFile(folder + "/sand.bmp", "an old copy");
+    writeText(folder + "/sand.bmp", "an old copy");
     setAgeAgainst(folder + "/sand.bmp", game.shared + "/sand.bmp", -3600);
     unlink((folder + "/wood128.bmp").c_str());
-    writeFile(folder + "/wood128.bmp", "the user's own picture");
+    writeText(folder + "/wood128.bmp", "the user's own picture");
     setAgeAgainst(folder + "/wood128.bmp", game.shared + "/wood128.bmp", 3600);
     unlink((folder + "/hit.wav").c_str());
     ASSERT_EQ(symlink("/gone/share/rampix/hit.wav", (folder + "/hit.wav").c_str()), 0);
@@ -178,14 +135,14 @@ TEST(Install, LauncherKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
     const Result second = run({game.launcher}, {"HOME=" + game.home, "XDG_DATA_HOME=relative"});
     ASSERT_EQ(second.status, 0) << second.output;
     EXPECT_EQ(second.output, realPath(folder) + "\n");
-    EXPECT_EQ(readFile(folder + "/sand.bmp"), readFile(game.shared + "/sand.bmp"))
+    EXPECT_EQ(readText(folder + "/sand.bmp"), readText(game.shared + "/sand.bmp"))
         << "an outdated copy is renewed";
-    EXPECT_EQ(readFile(folder + "/wood128.bmp"), "the user's own picture");
-    EXPECT_EQ(readFile(folder + "/hit.wav"), readFile(game.shared + "/hit.wav"))
+    EXPECT_EQ(readText(folder + "/wood128.bmp"), "the user's own picture");
+    EXPECT_EQ(readText(folder + "/hit.wav"), readText(game.shared + "/hit.wav"))
         << "a broken link is renewed";
     struct stat prefsAfter;
     ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &prefsAfter), 0);
-    EXPECT_EQ(readFile(folder + "/Rampix.pref"), prefs);
+    EXPECT_EQ(readText(folder + "/Rampix.pref"), prefs);
     EXPECT_EQ(prefsAfter.st_ino, prefsBefore.st_ino);
     EXPECT_EQ(prefsAfter.st_mtim.tv_nsec, prefsBefore.st_mtim.tv_nsec);
 
@@ -205,38 +162,30 @@ TEST(Install, InstalledLauncherRunsTheGameWithItsPreferencesInThePerUserFolder) 
     ASSERT_TRUE(game.install());
     XSession x;
     ASSERT_TRUE(x.ok());
-    const std::string dataHome = game.root.path() + "/data home";
+    const std::string dataHome = game.root.path + "/data home";
     const std::string folder = dataHome + "/rampix";
     const std::string prefsFile = folder + "/Rampix.pref";
     const std::vector<std::string> environment = {"HOME=" + game.home, "XDG_DATA_HOME=" + dataHome};
 
     auto play = [&](const char* prefsLine, bool save) {
-        RampixProcess app(x.displayName(), game.root.path(), environment, game.launcher);
-        ASSERT_TRUE(app.waitForOutput("Ready...\n\n", 20000)) << app.output() << app.errors();
-        ASSERT_TRUE(x.waitForWindow("Rampix", 20000));
-        x.moveTo(512, 384);
-        sleepMs(300);
-        x.key("a");
-        ASSERT_TRUE(app.waitForOutput("Dialog Init...\n", 20000)) << app.output();
+        Rampix app(x, game.root.path, environment, game.launcher);
+        ASSERT_EQ(app.passSplash(), "");
         EXPECT_NE(app.output().find(prefsLine), std::string::npos) << app.output();
         sleepMs(2500);  // past the fade-in, during which an exit waits
         if (save) {
             x.key("exclam");
-            for (int i = 0; i < 100 && readFile(prefsFile).size() != 172; ++i) sleepMs(50);
+            for (int i = 0; i < 100 && readText(prefsFile).size() != 172; ++i) sleepMs(50);
         }
-        x.key("q");
-        ASSERT_TRUE(app.waitForOutput("Fin\n\n", 20000)) << app.output();
-        EXPECT_EQ(app.waitForExit(10000), 0);
-        EXPECT_EQ(findProblems(app.errors()), "");
+        EXPECT_EQ(app.quit(), "");
     };
 
     play("No Prefs found.\n", true);
-    const std::string saved = readFile(prefsFile);
+    const std::string saved = readText(prefsFile);
     ASSERT_EQ(saved.size(), 172u);
     EXPECT_EQ(saved.compare(0, 8, std::string("\x2c\xe5\x41\x00\x64\x00\x00\x00", 8)), 0);
     for (const char* name : kDataFiles)
-        EXPECT_EQ(readFile(folder + "/" + name), readFile(game.shared + "/" + name)) << name;
+        EXPECT_EQ(readText(folder + "/" + name), readText(game.shared + "/" + name)) << name;
 
     play("Loaded Prefs.\n", false);
-    EXPECT_EQ(readFile(prefsFile), saved);
+    EXPECT_EQ(readText(prefsFile), saved);
 }

@@ -17,16 +17,23 @@
 #include "support/x_session.h"
 
 namespace {
+std::vector<std::string> withProgram(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), RAMPIX_BINARY);
+    return arguments;
+}
+
 constexpr double kScreenRate = 60.0;  // Xvfb's modes carry no timings, so the program assumes 60 Hz
 
 struct CountedRun {
     XSession x{400, 300};
     ScratchFolder folder;
-    RampixProcess app;
+    Process app;
 
-    explicit CountedRun(const std::vector<std::string>& arguments = {})
-        : app(x.displayName(), folder.path(), {"RAMPIX_FRAME_COUNTER=" + folder.file("frames")}, "",
-              arguments) {}
+    explicit CountedRun(std::vector<std::string> arguments = {})
+        : app(folder.path(),
+              {"DISPLAY=" + x.displayName(), "SDL_AUDIODRIVER=dummy",
+               "RAMPIX_FRAME_COUNTER=" + folder.file("frames")},
+              withProgram(std::move(arguments))) {}
 
     long long frames() {
         std::ifstream in(folder.file("frames"));
@@ -84,7 +91,7 @@ struct Finished {
 
 Finished runToTheEnd(const std::vector<std::string>& arguments) {
     ScratchFolder folder(false);
-    RampixProcess app("", folder.path(), {}, "", arguments);  // no display: none is needed
+    Process app(folder.path(), {"DISPLAY"}, withProgram(arguments));  // no display: none is needed
     const int status = app.waitForExit(10000);
     return {status, app.output(), app.errors()};
 }

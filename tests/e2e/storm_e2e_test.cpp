@@ -3,7 +3,7 @@
 // and closed. The program must keep running, keep its preference file whole and in range, report
 // no sanitizer fault or OpenGL error, and quit cleanly at the end. RAMPIX_STORM_SECONDS sets the
 // length (30 s by default), RAMPIX_STORM_SEED picks another storm (the default one is fixed, so a run can be
-// repeated), RAMPIX_STORM_SHOTS=DIR keeps a screenshot of every fifth batch there.
+// repeated).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,10 +11,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/robust_helpers.h"
+#include "support/e2e.h"
 
 namespace {
 // Every key of the help screen that is not an exit key, some in upper case, and a few without a
@@ -32,17 +33,10 @@ const char kSpecialKeys[] = "F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 Home End Ins
 const char kMoveKeys[] = "Up Down Left Right Prior Next";
 
 std::vector<std::string> words(const char* text) {
+    std::istringstream in(text);
     std::vector<std::string> list;
-    std::string word;
-    for (const char* c = text;; ++c) {
-        if (*c == ' ' || *c == 0) {
-            if (!word.empty()) list.push_back(word);
-            word.clear();
-            if (*c == 0) return list;
-        } else {
-            word += *c;
-        }
-    }
+    for (std::string word; in >> word;) list.push_back(word);
+    return list;
 }
 
 int envInt(const char* name, int fallback) {
@@ -51,9 +45,7 @@ int envInt(const char* name, int fallback) {
 }
 
 double seconds() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec + ts.tv_nsec * 1e-9;
+    return monotonicMs() * 0.001;
 }
 
 class Storm {
@@ -148,13 +140,13 @@ class Storm {
     void drag() {
         const int button = chance(0.7) ? 1 : pick(2, 3);
         movePointer();
-        x_.buttonDown(button);
+        x_.button(button, true);
         const int steps = pick(2, 10);
         for (int i = 0; i < steps; ++i) {
             movePointer();
             sleepMs(pick(5, 40));
         }
-        x_.buttonUp(button);
+        x_.button(button, false);
         if (button == 3) menuOpen_ = !menuOpen_;
     }
 
@@ -190,7 +182,7 @@ class Storm {
 };
 
 // What is wrong with the program after a batch, or "".
-std::string problemsNow(RampixProcess& app, const ScratchFolder& folder) {
+std::string problemsNow(Rampix& app, const ScratchFolder& folder) {
     std::string problems = findProblems(app.errors());
     const std::string prefs = checkPrefsFile(folder.file("Rampix.pref"));
     if (!prefs.empty()) problems += prefs + "\n";
@@ -198,7 +190,7 @@ std::string problemsNow(RampixProcess& app, const ScratchFolder& folder) {
 }
 
 // A run that ended by itself: clean only when the menu's own Quit or Exit Program was chosen.
-bool endedCleanly(RampixProcess& app) {
+bool endedCleanly(Rampix& app) {
     return app.waitForExit(5000) == 0 &&
            app.output().find("\nShutting down...\nFin\n\n") != std::string::npos;
 }
@@ -211,22 +203,18 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
     std::fflush(stdout);
     SCOPED_TRACE("storm seed " + std::to_string(seed));
 
-    const char* shots = std::getenv("RAMPIX_STORM_SHOTS");
     XSession x;
     ScratchFolder folder;
     Storm storm(x, seed);
     int menuQuits = 0;
     const double end = seconds() + stormSeconds;
     while (seconds() < end) {
-        RampixProcess app(x.displayName(), folder.path());
-        ASSERT_EQ(passSplash(x, app), "") << app.errors();
+        Rampix app(x, folder.path());
+        ASSERT_EQ(app.passSplash(), "");
         int batches = 0;
         while (seconds() < end && app.running()) {
             storm.batch();
             ++batches;
-            if (shots && batches % 5 == 0)
-                x.screenshot().save(std::string(shots) + "/storm-" + std::to_string(seed) + "-" +
-                                    std::to_string(batches) + ".png");
             app.output();
             const std::string problems = problemsNow(app, folder);
             ASSERT_EQ(problems, "") << "after batch " << batches << "\n" << app.output();
@@ -242,9 +230,8 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
         }
         x.moveTo(300, 300);
         sleepMs(300);
-        EXPECT_EQ(quitProgram(x, app), 0) << app.output() << app.errors();
-        EXPECT_NE(app.output().find("\nShutting down...\nFin\n\n"), std::string::npos) << app.output();
-        EXPECT_EQ(problemsNow(app, folder), "");
+        EXPECT_EQ(app.quit(), "");
+        EXPECT_EQ(checkPrefsFile(folder.file("Rampix.pref")), "");
         break;
     }
     std::printf("storm seed %u: %d quit%s from the menu\n", seed, menuQuits, menuQuits == 1 ? "" : "s");
@@ -255,12 +242,12 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
 TEST(Storm, FullScreenKeySwitchesBetweenScreenAnd600By600Window) {
     XSession x;
     ScratchFolder folder;
-    RampixProcess app(x.displayName(), folder.path());
-    ASSERT_EQ(passSplash(x, app), "") << app.errors();
+    Rampix app(x, folder.path());
+    ASSERT_EQ(app.passSplash(), "");
     const auto sizeBecomes = [&](int width, int height) {
         int w = 0, h = 0;
         for (int i = 0; i < 40; ++i) {
-            if (windowSize(x.displayName(), "Rampix", w, h) && w == width && h == height) return true;
+            if (x.windowSize("Rampix", w, h) && w == width && h == height) return true;
             sleepMs(50);
         }
         std::printf("window is %d x %d, not %d x %d\n", w, h, width, height);
@@ -271,12 +258,9 @@ TEST(Storm, FullScreenKeySwitchesBetweenScreenAnd600By600Window) {
     EXPECT_TRUE(sizeBecomes(600, 600));
     x.key("f");
     EXPECT_TRUE(sizeBecomes(1024, 768));
-    x.key("f");
-    x.key("f");
-    x.key("f");
+    for (int i = 0; i < 3; ++i) x.key("f");
     EXPECT_TRUE(sizeBecomes(600, 600)) << "three presses in a row end in the window";
     sleepMs(1500);
     x.moveTo(300, 300);
-    EXPECT_EQ(quitProgram(x, app), 0) << app.output();
-    EXPECT_EQ(findProblems(app.errors()), "");
+    EXPECT_EQ(app.quit(), "");
 }

@@ -100,6 +100,14 @@ TEST(Rider, KicksDragBorderAndLimits) {
         w.keys.moveKeys = kMoveForward;
     }
 
+    // The arrow keys push by 2 x dt x sensitivity (the drag of the frame takes off 0.4 %).
+    RiderWorld k;
+    k.prefs.moveSensitivity = 1.0f;
+    k.keys.moveKeys = kMoveForward | kMoveLeft;
+    k.frame(0.02f, 1);
+    EXPECT_NEAR(k.rider.vx, 0.04f, 0.0005f);
+    EXPECT_NEAR(std::fabs(k.rider.vz), 0.04f, 0.0005f) << "and sideways";
+
     RiderWorld b;
     b.rider.x = 3.5f;
     b.rider.vx = 2.0f;

@@ -7,6 +7,7 @@
 
 #include "scene/scene_object.h"
 #include "scene/spot_light.h"
+#include "scene/star_field.h"
 #include "settings/prefs.h"
 #include "support/gl_context.h"
 #include "support/gl_helpers.h"
@@ -118,4 +119,15 @@ TEST(SpotLightApply, VectorsShininessAndAmbientZero) {
     light.lightIndex = 8;  // no such light: nothing is set
     light.apply();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(StarFieldDraw, TakesItsSwitchesBack) {
+    GlContext gl(8, 8);
+    ASSERT_TRUE(gl.ok());
+    StarField field;
+    field.blendOn = field.depthTestOn = 1;
+    field.build(10);
+    field.draw();
+    expectRestingState();
+    field.release();
 }

@@ -7,7 +7,6 @@
 
 #include "support/gl_context.h"
 #include "support/test_files.h"
-#include "textures/procedural_texture.h"
 #include "textures/texture_loader.h"
 
 namespace {
@@ -37,7 +36,7 @@ struct TextureUpload : ::testing::Test {
 }  // namespace
 
 TEST_F(TextureUpload, AlphaFollowsTheBrightnessAndPaddedRowsReadInFileOrder) {
-    const unsigned red = load("red.bmp", bmpBytes(4, 4, Bgr{0, 0, 255}));
+    const unsigned red = load("red.bmp", bmpBytes(4, 4, Colour{255, 0, 0}));
     ASSERT_NE(red, 0u);
     const auto pixels = readBack(red, 4, 4);
     for (size_t i = 0; i < pixels.size(); i += 4) {
@@ -49,13 +48,13 @@ TEST_F(TextureUpload, AlphaFollowsTheBrightnessAndPaddedRowsReadInFileOrder) {
     EXPECT_EQ(envMode, GL_MODULATE);
     EXPECT_EQ(alignment, 1);
     EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-    EXPECT_EQ(readBack(load("white.bmp", bmpBytes(4, 4, Bgr{255, 255, 255})), 4, 4)[3], 255);
-    EXPECT_EQ(readBack(load("black.bmp", bmpBytes(4, 4, Bgr{0, 0, 0})), 4, 4)[3], 0);
+    EXPECT_EQ(readBack(load("white.bmp", bmpBytes(4, 4, Colour{255, 255, 255})), 4, 4)[3], 255);
+    EXPECT_EQ(readBack(load("black.bmp", bmpBytes(4, 4, Colour{0, 0, 0})), 4, 4)[3], 0);
 
     // Width 5 has one byte of padding per row; every pixel carries its own column and row.
     const unsigned odd =
         load("odd.bmp", bmpBytes(5, 3, [](int column, int row) {
-                 return Bgr{static_cast<uint8_t>(10 * row), static_cast<uint8_t>(column), 200};
+                 return Colour{200, static_cast<uint8_t>(column), static_cast<uint8_t>(10 * row)};
              }));
     const auto oddPixels = readBack(odd, 5, 3);
     for (int i = 0; i < 15; ++i) {
@@ -67,22 +66,23 @@ TEST_F(TextureUpload, AlphaFollowsTheBrightnessAndPaddedRowsReadInFileOrder) {
 }
 
 TEST_F(TextureUpload, LargestImageLoadsAndBadFilesCreateNoTexture) {
-    const Bgr grey{90, 90, 90};
+    const Colour grey{90, 90, 90};
     const unsigned largest = load("largest.bmp", bmpBytes(256, 256, grey));
     ASSERT_NE(largest, 0u);
     EXPECT_EQ(readBack(largest, 256, 256)[256 * 256 * 4 - 1], 90);
 
-    const auto same = [grey](int, int) { return grey; };
+    const Bytes plain = bmpBytes(8, 8, grey);
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     std::vector<std::string> refused = {
         folder.write("wide.bmp", bmpBytes(257, 256, grey)),
-        folder.write("truncated.bmp", bmpBytes(8, 8, same, 24, 0, 5)),
-        folder.write("16bit.bmp", bmpBytes(8, 8, same, 16)),
-        folder.write("compressed.bmp", bmpBytes(8, 8, same, 24, 1)),
-        folder.write("empty.bmp", bmpBytes(0, 128, grey)),
-        folder.write("huge.bmp", bmpBytes(65535, 65535, grey)),
-        folder.write("header.bmp", bmpBytes(8, 8, same, 24, 0, 8 * 8 * 3 + 10)),
+        folder.write("truncated.bmp", Bytes(plain.begin(), plain.end() - 5)),
+        folder.write("16bit.bmp", patched(plain, 28, 16, 2)),
+        folder.write("compressed.bmp", patched(plain, 30, 1)),
+        folder.write("bitfields.bmp", patched(plain, 30, 3)),
+        folder.write("empty.bmp", patched(plain, 18, 0)),
+        folder.write("huge.bmp", patched(patched(plain, 18, 65535), 22, 65535)),
+        folder.write("header.bmp", Bytes(plain.begin(), plain.begin() + 44)),
         folder.file("missing.bmp"),
     };
     if (maxSize < 65536) refused.push_back(folder.write("toowide.bmp", bmpBytes(maxSize + 1, 1, grey)));
@@ -100,7 +100,7 @@ TEST_F(TextureUpload, LargestImageLoadsAndBadFilesCreateNoTexture) {
 TEST_F(TextureUpload, SameFileTwiceGivesTwoMipmappedTextures) {
     const Bytes plate = bmpBytes(8, 8, [](int column, int row) {
         const uint8_t v = static_cast<uint8_t>(30 * ((column + row) % 8));
-        return Bgr{v, v, v};
+        return Colour{v, v, v};
     });
     const unsigned first = load("plate.bmp", plate, 1);
     const unsigned second = load("plate.bmp", plate, 1);
@@ -112,16 +112,4 @@ TEST_F(TextureUpload, SameFileTwiceGivesTwoMipmappedTextures) {
     EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
     EXPECT_EQ(textureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(smallestWidth, 1);
-}
-
-TEST_F(TextureUpload, ProceduralTexturesHoldThePatternInAllFourChannels) {
-    for (int kind : {kCheckerboardKind, kGridKind}) {
-        const auto pixels = readBack(makeProceduralTexture(kind, 0), kProceduralSize, kProceduralSize);
-        int wrong = 0;
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            const int texel = static_cast<int>(i / 4);
-            wrong += pixels[i] != proceduralPattern(kind, texel % kProceduralSize, texel / kProceduralSize);
-        }
-        EXPECT_EQ(wrong, 0) << kind;
-    }
 }

@@ -1,5 +1,6 @@
-// The real rampix binary, started in a scratch working folder on a private X server, with its
-// standard output read through a pipe and its standard error kept in a file.
+// Programs started for end-to-end tests: a working folder, environment changes and arguments, standard
+// output read through a pipe and standard error kept in a file; the build's rampix on an X server; and
+// a scratch folder holding a copy of the generated data files.
 #pragma once
 
 #include <sys/types.h>
@@ -7,27 +8,14 @@
 #include <string>
 #include <vector>
 
-// A fresh working folder holding a copy of the generated data files; removed again at the end.
-class ScratchFolder {
+class Process {
   public:
-    explicit ScratchFolder(bool withData = true);
-    ~ScratchFolder();
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
-    std::string path_;
-};
-
-class RampixProcess {
-  public:
-    // program: what to start instead of the build's rampix binary (an installed launcher, say).
-    RampixProcess(const std::string& displayName, const std::string& workDir,
-                  const std::vector<std::string>& extraEnvironment = {}, const std::string& program = "",
-                  const std::vector<std::string>& arguments = {});
-    ~RampixProcess();
-    RampixProcess(const RampixProcess&) = delete;
-    RampixProcess& operator=(const RampixProcess&) = delete;
+    // environment: "NAME=value" sets, "NAME" removes; arguments[0] is the program.
+    Process(const std::string& workDir, const std::vector<std::string>& environment,
+            std::vector<std::string> arguments);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
 
     // Waits until standard output so far contains text.
     bool waitForOutput(const std::string& text, int timeoutMs);
@@ -35,18 +23,37 @@ class RampixProcess {
     bool running();
     // The exit status, or -1 when the process did not end in time (it is then killed).
     int waitForExit(int timeoutMs);
-    std::string errors() const;
+    std::string errors() const { return readText(errorFile_); }
     pid_t pid() const { return pid_; }
+    static std::string readText(const std::string& path);
 
   private:
     void readAvailable(int waitMs);
-
     pid_t pid_ = -1;
     int stdoutFd_ = -1;
-    std::string output_;
-    std::string errorFile_;
+    std::string output_, errorFile_;
     int status_ = -2;
 };
 
-// Sanitizer reports and OpenGL error lines found in a standard-error text ("" when clean).
+// program: what to start instead of the build's rampix binary (an installed launcher, say).
+struct RampixProcess : Process {
+    RampixProcess(const std::string& displayName, const std::string& workDir,
+                  const std::vector<std::string>& extraEnvironment = {}, const std::string& program = "",
+                  const std::vector<std::string>& arguments = {});
+};
+
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(bool withData = true);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+// Sanitizer reports and OpenGL error lines in a standard-error text ("" when clean).
 std::string findProblems(const std::string& errors);

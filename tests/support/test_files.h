@@ -1,28 +1,24 @@
 // Scratch files for tests: a temporary folder (the working folder while it lives, if asked), whole-file
-// reads and writes, and BMP files built byte by byte, including broken ones.
+// reads, and BMP, PNG and WAV files from the data generator's own encoders, broken ones included.
 #pragma once
 
 #include <stdlib.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
-#include <vector>
 
-using Bytes = std::vector<uint8_t>;
+#include "bmp.h"
+#include "png.h"
+#include "wav.h"
 
+// The whole file; empty when it cannot be read.
 inline Bytes readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void writeFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 class TempFolder {
@@ -55,64 +51,59 @@ class TempFolder {
     std::error_code error_;
 };
 
-struct Bgr {
-    uint8_t b, g, r;
-};
-
-// 54-byte header, rows bottom first padded to 4 bytes, pixel(column, row from the bottom). The sizes go
-// into the header as given; pixel data is only written for sizes a test can hold. `cut` bytes are
-// dropped from the end.
-inline Bytes bmpBytes(int32_t width, int32_t height, const std::function<Bgr(int, int)>& pixel, int bits = 24,
-                      int compression = 0, size_t cut = 0) {
-    const int64_t rowBytes = (static_cast<int64_t>(width) * 3 + 3) / 4 * 4;
-    const bool small = width > 0 && height > 0 && static_cast<int64_t>(width) * height <= 70000;
-    Bytes bytes(54 + (small ? static_cast<size_t>(rowBytes * height) : 0), 0);
-    const auto put32 = [&bytes](size_t at, uint32_t value) {
-        for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(value >> (8 * k));
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, static_cast<uint32_t>(bytes.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    bytes[26] = 1;
-    bytes[28] = static_cast<uint8_t>(bits);
-    put32(30, static_cast<uint32_t>(compression));
-    for (int row = 0; small && row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const Bgr p = pixel(column, row);
-            uint8_t* out = &bytes[static_cast<size_t>(54 + row * rowBytes + column * 3)];
-            out[0] = p.b, out[1] = p.g, out[2] = p.r;
-        }
-    }
-    bytes.resize(bytes.size() - cut);
-    return bytes;
+inline void putLe(Bytes& bytes, size_t at, uint32_t value, int count = 4) {
+    for (int k = 0; k < count; ++k) bytes[at + k] = static_cast<uint8_t>(value >> (8 * k));
 }
 
-inline Bytes bmpBytes(int32_t width, int32_t height, Bgr colour) {
+// A 24-bit BMP of pixel(column, row from the bottom) as 0..255 red, green, blue.
+struct Colour {
+    int r, g, b;
+};
+inline Bytes bmpBytes(int width, int height, const std::function<Colour(int, int)>& pixel) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const Colour c = pixel(x, height - 1 - y);
+            image.at(x, y) = {c.r / 255.0f, c.g / 255.0f, c.b / 255.0f};
+        }
+    return encodeBmp(image);
+}
+inline Bytes bmpBytes(int width, int height, Colour colour) {
     return bmpBytes(width, height, [colour](int, int) { return colour; });
 }
 
-// The 44-byte header of a 16-bit PCM WAV file.
-inline Bytes wavHeader(int rate, int channels, uint32_t dataBytes) {
-    Bytes header(44);
-    const auto put = [&header](size_t at, uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) header[at + i] = static_cast<uint8_t>(value >> (8 * i));
+// Reads back a PNG of the generator's form (8-bit RGB or RGBA as channels says, stored deflate blocks,
+// no row filters): the pixels top row first. False for anything else.
+inline bool decodeStoredPng(const std::string& path, int* width, int* height, Bytes* rgb, int channels = 3) {
+    const Bytes b = readFile(path);
+    const auto be32 = [&b](size_t at) {
+        return static_cast<uint32_t>(b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]);
     };
-    const std::string tags = "RIFF    WAVEfmt ";
-    std::copy(tags.begin(), tags.end(), header.begin());
-    std::copy_n("data", 4, header.begin() + 36);
-    const uint32_t frame = static_cast<uint32_t>(channels) * 2;
-    put(4, 36 + dataBytes, 4);
-    put(16, 16, 4);
-    put(20, 1, 2);
-    put(22, static_cast<uint32_t>(channels), 2);
-    put(24, static_cast<uint32_t>(rate), 4);
-    put(28, static_cast<uint32_t>(rate) * frame, 4);
-    put(32, frame, 2);
-    put(34, 16, 2);
-    put(40, dataBytes, 4);
-    return header;
+    if (b.size() < 33 || b[24] != 8 || b[25] != (channels == 4 ? 6 : 2)) return false;
+    *width = static_cast<int>(be32(16));
+    *height = static_cast<int>(be32(20));
+    Bytes zlib;
+    for (size_t at = 8; at + 12 <= b.size(); at += 12 + be32(at))
+        if (std::string(b.begin() + at + 4, b.begin() + at + 8) == "IDAT")
+            zlib.insert(zlib.end(), b.begin() + at + 8, b.begin() + at + 8 + be32(at));
+    Bytes raw;
+    for (size_t at = 2; at + 5 <= zlib.size();) {
+        const size_t length = zlib[at + 1] | zlib[at + 2] << 8;
+        raw.insert(raw.end(), zlib.begin() + at + 5, zlib.begin() + at + 5 + length);
+        if (zlib[at] & 1) break;
+        at += 5 + length;
+    }
+    const size_t row = static_cast<size_t>(*width) * channels;
+    rgb->clear();
+    for (size_t at = 0; at + row + 1 <= raw.size(); at += row + 1) {
+        if (raw[at] != 0) return false;
+        rgb->insert(rgb->end(), raw.begin() + at + 1, raw.begin() + at + 1 + row);
+    }
+    return rgb->size() == row * *height;
+}
+
+// The bytes with one little-endian word changed (a header field of a broken file, say).
+inline Bytes patched(Bytes bytes, size_t at, uint32_t value, int count = 4) {
+    putLe(bytes, at, value, count);
+    return bytes;
 }

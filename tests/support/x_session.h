@@ -1,5 +1,5 @@
-// A private X server (Xvfb) for end-to-end tests, with real key and pointer events sent through
-// the XTest extension and screenshots read back from the root window.
+// A private X server (Xvfb) for end-to-end tests, with real key and pointer events sent through the
+// XTest extension and screenshots read back from the root window.
 #pragma once
 
 #include <sys/types.h>
@@ -8,19 +8,14 @@
 #include <string>
 #include <vector>
 
+void sleepMs(int ms);
+long long monotonicMs();
+
 struct Screenshot {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> rgb;  // top row first
-
-    struct Rgb {
-        int r, g, b;
-    };
-    Rgb at(int x, int y) const;  // y counted down from the top, as on screen
-    // Mean brightness and the number of distinct colours in a rectangle.
-    double meanBrightness(int x0, int y0, int x1, int y1) const;
-    int distinctColours(int x0, int y0, int x1, int y1) const;
-    bool save(const std::string& pngPath) const;
+    const uint8_t* at(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
 };
 
 class XSession {
@@ -32,32 +27,23 @@ class XSession {
 
     bool ok() const { return display_ != nullptr; }
     const std::string& displayName() const { return name_; }
-
-    // Waits until a viewable window with this title exists.
+    // The size of the viewable window with this title; false when there is none.
+    bool windowSize(const char* title, int& width, int& height);
     bool waitForWindow(const char* title, int timeoutMs);
-    // A key by X keysym name ("q", "Escape", "F1", "Up", "exclam", "grave"), with Shift added
-    // where the keyboard map needs it for that symbol.
-    void key(const char* keysymName);
-    void keyDown(const char* keysymName);
-    void keyUp(const char* keysymName);
-    // Types printable ASCII text character by character.
-    void type(const std::string& text);
+    // A key by X keysym name ("q", "Escape", "F1", "exclam"), with Shift where the keyboard map needs it.
+    void key(const char* keysymName, bool press = true, bool release = true);
+    void keyDown(const char* keysymName) { key(keysymName, true, false); }
+    void keyUp(const char* keysymName) { key(keysymName, false, true); }
     void moveTo(int x, int y);
-    void buttonDown(int button);
-    void buttonUp(int button);
+    void button(int button, bool down);
+    void buttonDown(int number) { button(number, true); }
+    void buttonUp(int number) { button(number, false); }
     void click(int button);
     Screenshot screenshot();
-    void sync();
 
   private:
-    unsigned keycodeFor(const char* keysymName, bool& needsShift);
-    void sendKey(const char* keysymName, bool press, bool release);
-
     pid_t serverPid_ = -1;
     std::string name_;
     void* display_ = nullptr;
-    int width_;
-    int height_;
+    int width_, height_;
 };
-
-void sleepMs(int ms);

@@ -24,7 +24,7 @@ struct HeightmapTest : ::testing::Test {
 
 // Blue and red must not matter.
 Bytes greenImage(int width, int height, const std::function<uint8_t(int, int)>& green) {
-    return bmpBytes(width, height, [&green](int c, int r) { return Bgr{7, green(c, r), 200}; });
+    return bmpBytes(width, height, [&green](int c, int r) { return Colour{200, green(c, r), 7}; });
 }
 }  // namespace
 
@@ -36,6 +36,8 @@ TEST_F(HeightmapTest, Shapes) {
     map.generate(Heightmap::kRings, 128);
     EXPECT_EQ(*std::max_element(cells, cells + kHeightCells), 0.25f);
     EXPECT_EQ(shapeCell(64, 64), 0.0f);
+    EXPECT_NEAR(shapeCell(64, 74), 0.14112f, 1e-5);   // sin(0.3 x 10), below the flat crests
+    EXPECT_NEAR(shapeCell(64, 76), -0.44252f, 1e-5);  // sin(0.3 x 12)
 
     map.generate(Heightmap::kPlayground, 128);
     EXPECT_FLOAT_EQ(shapeCell(20, 5), 5.0f);
@@ -76,10 +78,12 @@ TEST_F(HeightmapTest, HeightImagesGiveGreenHeightsTopRowFirstAndBadOnesLeaveTheG
 
     map.generate(Heightmap::kMounds, 128);
     const std::vector<float> before(cells, cells + kHeightCells);
-    const std::pair<int, int> refused[] = {{257, 256}, {0, 128}, {65535, 1}, {16, 8}, {2, 2}, {-8, 8}};
-    for (const auto& [width, height] : refused) {
-        const std::string file = folder.write("refused.bmp", greenImage(width, height, flat));
-        EXPECT_EQ(map.loadFromBmp(file.c_str(), 3.0f), 0) << width << " x " << height;
+    const Bytes eight = greenImage(8, 8, flat);
+    const Bytes refused[] = {greenImage(257, 256, flat), patched(eight, 18, 0),  greenImage(65535, 1, flat),
+                             greenImage(16, 8, flat),    greenImage(2, 2, flat), patched(eight, 18, -8u)};
+    for (const Bytes& image : refused) {
+        const std::string file = folder.write("refused.bmp", image);
+        EXPECT_EQ(map.loadFromBmp(file.c_str(), 3.0f), 0) << &image - refused;
         EXPECT_EQ(map.size, 128);
     }
     EXPECT_EQ(map.loadFromBmp(folder.file("missing.bmp").c_str(), 3.0f), 1);
@@ -107,6 +111,8 @@ TEST_F(HeightmapTest, BumpOptionsPickShapeOrImage) {
     EXPECT_FLOAT_EQ(shapeCell(62, 59), -6.0f);
     map.applyBumpOption(1);
     EXPECT_EQ(shapeCell(64, 64), 0.0f);
+    EXPECT_NEAR(shapeCell(64, 74), 0.14112f, 1e-5);   // sin(0.3 x 10), below the flat crests
+    EXPECT_NEAR(shapeCell(64, 76), -0.44252f, 1e-5);  // sin(0.3 x 12)
 }
 
 TEST_F(HeightmapTest, SamplingUsesThreeCornersWrapsAndAnswersWildInputs) {

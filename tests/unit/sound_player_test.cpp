@@ -19,9 +19,12 @@ using Samples = std::vector<int16_t>;
 
 // A WAV file in the device's format; the samples in the host's byte order, as the device's.
 Bytes wavBytes(const SDL_AudioSpec& device, const Samples& samples) {
-    Bytes wav = wavHeader(device.freq, device.channels, static_cast<uint32_t>(samples.size() * 2));
-    const uint8_t* data = reinterpret_cast<const uint8_t*>(samples.data());
-    wav.insert(wav.end(), data, data + samples.size() * 2);
+    Bytes wav = encodeWav(std::vector<float>(samples.size()), device.freq);
+    const uint32_t frame = static_cast<uint32_t>(device.channels) * 2;
+    putLe(wav, 22, device.channels, 2);
+    putLe(wav, 28, static_cast<uint32_t>(device.freq) * frame);
+    putLe(wav, 32, frame, 2);
+    std::memcpy(&wav[44], samples.data(), samples.size() * 2);
     return wav;
 }
 

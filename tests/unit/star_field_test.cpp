@@ -46,27 +46,6 @@ TEST(StarField, ShellsWithTheStartUpValues) {
     EXPECT_TRUE(lowHalfSeen);
 }
 
-TEST(StarField, DrawsPositionThenTintThenBlueGreenRed) {
-    StarField field;
-    field.outerRadius = 4.0f;
-    field.innerRadius = 0.0f;  // the first candidate lies outside the tiny inner cube
-    seedRandom(3);
-    const Star star = field.generateStars(1).at(0);
-    seedRandom(3);
-    const double x = randomRange(8.0) - 4.0, y = randomRange(8.0) - 4.0, z = randomRange(8.0) - 4.0;
-    const bool tinted = randomRange(1.0) < 0.1;
-    const float base = tinted ? 0.3f : 0.7f, range = tinted ? 0.7f : 0.3f;
-    const float blue = static_cast<float>(base + randomRange(range));
-    const float green = static_cast<float>(base + randomRange(range));
-    const float red = static_cast<float>(base + randomRange(range));
-    EXPECT_EQ(star.x, x);
-    EXPECT_EQ(star.y, y);
-    EXPECT_EQ(star.z, z);
-    EXPECT_EQ(star.blue, blue);
-    EXPECT_EQ(star.green, green);
-    EXPECT_EQ(star.red, red);
-}
-
 TEST(StarField, AnEmptyShellEndsTheFieldInsteadOfHanging) {
     StarField field;
     field.outerRadius = 1.0f;

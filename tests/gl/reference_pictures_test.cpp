@@ -1,0 +1,139 @@
+// Fixed scenes of the running park, drawn offscreen from the start-up state with a hand-set clock, and
+// compared with stored pictures under a small tolerance. They pin the mesh, the bump shapes, the light,
+// the projection, the font and the overlays at once. RAMPIX_UPDATE_PICTURES=1 writes the pictures anew
+// into tests/data (look at every one before keeping it); one scene per process, as ctest runs them, since
+// the program's state carries over from one scene to the next:
+//   RAMPIX_UPDATE_PICTURES=1 build/tests/gl_tests --gtest_filter="Park/*/defaults"
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/glut_callbacks.h"
+#include "app/park_actions.h"
+#include "app/startup.h"
+#include "support/fake_platform.h"
+#include "support/gl_context.h"
+#include "support/test_files.h"
+
+namespace {
+constexpr int kWidth = 96, kHeight = 72;
+
+struct Scene {
+    const char* name;
+    const char* keys;                 // pressed once the start-up fade is over
+    std::function<void()> more = {};  // anything else done then
+    int frames = 8;                   // frames of 50 ms drawn after that
+    float skip = 20.0f;               // seconds of game time skipped before the keys
+};
+
+void special(int key) {
+    onSpecialKey(key, 0, 0);
+    onSpecialKeyUp(key, 0, 0);
+}
+
+// Paused, above the park and looking down on it.
+void overThePark() {
+    Flags.paused = 1;
+    Prefs.universeOn = 0;
+    Skater.y += 1.0f;
+    Skater.pitch = 35.0f;
+}
+
+const Scene kScenes[] = {
+    {"defaults", ""},
+    {"mounds", "o", overThePark},
+    {"rings", "oo", overThePark},
+    {"rocks", "ooo", overThePark},
+    {"pyramids", "oooo", overThePark},
+    {"playground", "", overThePark},
+    {"flat_checkerboard", "",
+     [] {
+         overThePark();
+         Prefs.heightScale = 0.0f;
+         Prefs.imageIndex = 11;
+         selectTerrainImage();
+     }},
+    {"title_crawl", "", {}, 8, 6.0f},
+    {"image_wire_letterbox", "iwl"},
+    {"no_light_fog_universe", "sdu"},
+    {"home_near_fov", ">>", [] { special(kKeyHome); }},
+    {"ride_forward", "", [] { onSpecialKey(101, 0, 0); }, 12},
+    {"manual_look", "v", [] { onPointerMotion(530, 490); }},
+    {"menu_focus", "`",
+     [] {
+         special(101);
+         special(103);
+         special(103);
+     }},
+    {"help", "?"},
+    {"info_and_clock", "c", [] { Flags.infoVisible = 1; }},
+};
+
+class ReferencePictures : public ::testing::TestWithParam<Scene> {};
+
+// The colour buffer as RGB, top row first.
+Bytes readPicture(const GlContext& gl) {
+    const Bytes rgba = gl.readRgba();
+    Bytes rgb;
+    for (int y = gl.height() - 1; y >= 0; --y)
+        for (int x = 0; x < gl.width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                rgb.push_back(rgba[(static_cast<size_t>(y) * gl.width() + x) * 4 + c]);
+    return rgb;
+}
+}  // namespace
+
+TEST_P(ReferencePictures, MatchTheStoredPicture) {
+    const Scene& scene = GetParam();
+    GlContext gl(kWidth, kHeight);
+    ASSERT_TRUE(gl.ok());
+    FakePlatform fake;
+    TempFolder folder(true);
+    ASSERT_EQ(std::system("cp " RAMPIX_DATA_DIR "/* ."), 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    Screen.width = kWidth;
+    Screen.height = kHeight;
+    initGraphicsState();
+    initOnce();
+    initVars();
+    Clock.tick();
+    Clock.restart();
+    int ms = 0;
+    const auto frames = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            fake.elapsedMs = ms += 50;
+            runFrame();
+        }
+    };
+    frames(44);  // past the two-second fade-in, then past the title crawl's twenty seconds (or into it)
+    Clock.offset += scene.skip;
+    Clock.prevNow += scene.skip;
+    frames(1);
+    for (const char* key = scene.keys; *key; ++key) onKey(static_cast<unsigned char>(*key), 0, 0);
+    if (scene.more) scene.more();
+    frames(scene.frames);
+
+    const std::string path = std::string(RAMPIX_SOURCE_DIR) + "/tests/data/" + scene.name + ".png";
+    const Bytes picture = readPicture(gl);
+    if (std::getenv("RAMPIX_UPDATE_PICTURES")) writeFile(path, encodePng(kWidth, kHeight, 3, picture));
+    Bytes stored;
+    int width = 0, height = 0;
+    ASSERT_TRUE(decodeStoredPng(path, &width, &height, &stored)) << path;
+    ASSERT_EQ(width * height * 3, static_cast<int>(picture.size()));
+    int differing = 0;
+    for (size_t i = 0; i < picture.size(); i += 3) {
+        bool differs = false;
+        for (size_t c = i; c < i + 3; ++c) differs |= std::abs(picture[c] - stored[c]) > 12;
+        differing += differs;
+    }
+    EXPECT_LE(differing, 6) << "pixels unlike " << path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Park, ReferencePictures, ::testing::ValuesIn(kScenes),
+                         [](const ::testing::TestParamInfo<Scene>& p) { return std::string(p.param.name); });
