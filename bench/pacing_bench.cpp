@@ -3,10 +3,7 @@
 // frame interval and the processor time a second of the whole program, paced (the default) and
 // unpaced (--max-fps=0), riding, paused and with the window unmapped.
 // Usage: pacing_bench [seconds a phase, default 5] [screen width and height, default 1024 768]
-#include <X11/Xlib.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,21 +25,6 @@ int64_t monotonicNs() {
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<int64_t>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
-
-// User and system time of a process and all its threads, in seconds.
-double processorSeconds(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(in, text);
-    const size_t end = text.rfind(')');
-    if (end == std::string::npos) return 0.0;
-    std::vector<std::string> fields;
-    char* rest = &text[end + 2];
-    for (char* field = std::strtok(rest, " "); field; field = std::strtok(nullptr, " "))
-        fields.push_back(field);
-    if (fields.size() < 13) return 0.0;
-    return (std::atof(fields[11].c_str()) + std::atof(fields[12].c_str())) / sysconf(_SC_CLK_TCK);
 }
 
 struct Phase {
@@ -81,20 +63,6 @@ void printPhase(const char* mode, const Phase& phase, const std::vector<int64_t>
     std::fflush(stdout);
 }
 
-Window findRampix(Display* display) {
-    Window root, parent, *children = nullptr, found = 0;
-    unsigned count = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name && std::strcmp(name, "Rampix") == 0)
-            found = children[i];
-        if (name) XFree(name);
-    }
-    if (children) XFree(children);
-    return found;
-}
-
 // The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of and
 // below the warp point every 50 ms, a left click every 1.5 s.
 void ride(XSession& x, double seconds, int centreX, int centreY) {
@@ -115,24 +83,14 @@ void ride(XSession& x, double seconds, int centreX, int centreY) {
 void measure(XSession& x, const std::string& folder, const char* mode, const char* option, double seconds,
              int centreX, int centreY) {
     const std::string logPath = folder + "/pacing.log";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(folder.c_str()) != 0) _exit(126);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(null, 2);
-        setenv("DISPLAY", x.displayName().c_str(), 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("LD_PRELOAD", SWAP_TIMER_LIBRARY, 1);
-        setenv("SWAP_TIMER_LOG", logPath.c_str(), 1);
-        execl(RAMPIX_BINARY, RAMPIX_BINARY, option, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    Display* display = XOpenDisplay(x.displayName().c_str());
-    if (pid < 0 || !display || !x.waitForWindow("Rampix", 20000)) {
+    std::vector<std::string> arguments;
+    if (option) arguments.push_back(option);
+    RampixProcess app(x.displayName(), folder,
+                      {std::string("LD_PRELOAD=") + SWAP_TIMER_LIBRARY, "SWAP_TIMER_LOG=" + logPath}, "",
+                      arguments);
+    const pid_t pid = app.pid();
+    if (!app.waitForOutput("Ready...\n\n", 20000) || !x.waitForWindow("Rampix", 20000)) {
         std::printf("  %s: the game did not start\n", mode);
-        if (pid > 0) kill(pid, SIGKILL);
-        if (display) XCloseDisplay(display);
         return;
     }
     x.moveTo(centreX, centreY);
@@ -146,8 +104,7 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
             x.key("p");
             sleepMs(500);
         } else if (&phase == &phases[2]) {
-            XUnmapWindow(display, findRampix(display));
-            XSync(display, False);
+            x.showWindow("Rampix", false);
             sleepMs(500);
         }
         const double cpuBefore = processorSeconds(pid);
@@ -159,23 +116,12 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
         phase.to = monotonicNs();
         phase.cpuSeconds = processorSeconds(pid) - cpuBefore;
     }
-    XMapWindow(display, findRampix(display));
-    XSync(display, False);
-    XCloseDisplay(display);
+    x.showWindow("Rampix", true);
     sleepMs(500);
     x.key("q");
     sleepMs(100);
     x.key("q");
-    bool ended = false;
-    for (int waited = 0; waited < 10000 && !ended; waited += 20) {
-        ended = waitpid(pid, nullptr, WNOHANG) == pid;
-        if (!ended) sleepMs(20);
-    }
-    if (!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        std::printf("  %s: the game did not stop on q\n", mode);
-    }
+    if (app.waitForExit(10000) < 0) std::printf("  %s: the game did not stop on q\n", mode);
     const std::vector<int64_t> swaps = readSwaps(logPath);
     for (const Phase& phase : phases) printPhase(mode, phase, swaps);
 }

@@ -18,6 +18,7 @@
 #include "motion/camera.h"
 #include "support/fake_platform.h"
 #include "support/gl_context.h"
+#include "support/park_start.h"
 #include "support/test_files.h"
 
 namespace {
@@ -84,13 +85,7 @@ struct Park {
     bool ready = false;
 
     Park() {
-        if (!gl.ok() || std::system("cp " RAMPIX_DATA_DIR "/* .") != 0) return;
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        Screen.width = gl.width();
-        Screen.height = gl.height();
-        initGraphicsState();
-        initOnce();
-        initVars();
+        if (!gl.ok() || !startPark(gl)) return;
         Clock.restart();
         glGetError();
         ready = true;

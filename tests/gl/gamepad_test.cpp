@@ -21,6 +21,7 @@
 #include "base/random.h"
 #include "support/fake_platform.h"
 #include "support/gl_context.h"
+#include "support/park_start.h"
 #include "support/test_files.h"
 
 namespace {
@@ -77,12 +78,7 @@ struct Gamepads : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(gl.ok());
         folder = std::make_unique<TempFolder>(true);  // no data: every image and sound is missing
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        Screen.width = gl.width();
-        Screen.height = gl.height();
-        initGraphicsState();
-        initOnce();
-        initVars();
+        startPark(gl, false);
         Dialogs.command = executeDialogCommand;  // wired with the working callbacks in the game
         frame();                                 // the first poll starts SDL's game-controller subsystem
         if (::Pad.connected()) GTEST_SKIP() << "a real pad is attached";

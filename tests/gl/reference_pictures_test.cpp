@@ -19,6 +19,7 @@
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/gl_context.h"
+#include "support/park_start.h"
 #include "support/test_files.h"
 
 namespace {
@@ -95,13 +96,7 @@ TEST_P(ReferencePictures, MatchTheStoredPicture) {
     ASSERT_TRUE(gl.ok());
     FakePlatform fake;
     TempFolder folder(true);
-    ASSERT_EQ(std::system("cp " RAMPIX_DATA_DIR "/* ."), 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    Screen.width = kWidth;
-    Screen.height = kHeight;
-    initGraphicsState();
-    initOnce();
-    initVars();
+    ASSERT_TRUE(startPark(gl));
     Clock.tick();
     Clock.restart();
     int ms = 0;

@@ -14,6 +14,7 @@
 #include "motion/camera.h"
 #include "support/fake_platform.h"
 #include "support/gl_context.h"
+#include "support/park_start.h"
 #include "support/test_files.h"
 
 namespace {
@@ -22,15 +23,7 @@ struct World : ::testing::Test {
     void startIn(const std::string& without = "") {
         ASSERT_TRUE(gl.ok());
         folder = std::make_unique<TempFolder>(true);
-        std::string copy = "cp " RAMPIX_DATA_DIR "/* .";
-        if (!without.empty()) copy += " && rm " + without;
-        ASSERT_EQ(std::system(copy.c_str()), 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        Screen.width = gl.width();
-        Screen.height = gl.height();
-        initGraphicsState();
-        initOnce();
-        initVars();
+        ASSERT_TRUE(startPark(gl, true, without));
     }
     void frame(float lightPhase) {
         LightWander.phase[1] = lightPhase;

@@ -11,8 +11,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 long long monotonicMs() {
     timespec ts;
@@ -47,6 +51,20 @@ bool findSize(Display* d, Window w, const char* title, int& width, int& height) 
     return found;
 }
 }  // namespace
+
+double processorSeconds(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(in, text);
+    const size_t end = text.rfind(')');
+    if (end == std::string::npos) return 0.0;
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    double ticks = 0.0;
+    for (int i = 0; i < 13 && fields >> field; ++i)
+        if (i >= 11) ticks += std::atof(field.c_str());  // utime and stime
+    return ticks / sysconf(_SC_CLK_TCK);
+}
 
 void sleepMs(int ms) {
     timespec ts{ms / 1000, (ms % 1000) * 1000000L};
@@ -106,6 +124,21 @@ bool XSession::waitForWindow(const char* title, int timeoutMs) {
     for (const long long end = monotonicMs() + timeoutMs; monotonicMs() < end; sleepMs(50))
         if (windowSize(title, w, h)) return true;
     return false;
+}
+
+void XSession::showWindow(const char* title, bool shown) {
+    Display* d = dpy(display_);
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) {
+        char* name = nullptr;
+        if (XFetchName(d, children[i], &name) && name && std::strcmp(name, title) == 0)
+            shown ? XMapWindow(d, children[i]) : XUnmapWindow(d, children[i]);
+        if (name) XFree(name);
+    }
+    if (children) XFree(children);
+    XSync(d, False);
 }
 
 void XSession::key(const char* keysymName, bool press, bool release) {

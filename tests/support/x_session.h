@@ -10,6 +10,8 @@
 
 void sleepMs(int ms);
 long long monotonicMs();
+// User and system time of a process and all its threads so far, in seconds.
+double processorSeconds(pid_t pid);
 
 struct Screenshot {
     int width = 0;
@@ -30,6 +32,9 @@ class XSession {
     // The size of the viewable window with this title; false when there is none.
     bool windowSize(const char* title, int& width, int& height);
     bool waitForWindow(const char* title, int timeoutMs);
+    // Maps or unmaps the top-level window with this title, as a window manager does when it
+    // iconifies or restores it.
+    void showWindow(const char* title, bool shown);
     // A key by X keysym name ("q", "Escape", "F1", "exclam"), with Shift where the keyboard map needs it.
     void key(const char* keysymName, bool press = true, bool release = true);
     void keyDown(const char* keysymName) { key(keysymName, true, false); }
