@@ -114,63 +114,62 @@ TEST(SliderItem, KeyStepsAndTheIntegerSliderWithAHalfStepMaximum) {
     EXPECT_EQ(valueText(s), "   10");
 }
 
-TEST(ToggleItem, KeysOnlyWhenFocusedClicksAlways) {
-    ToggleItem t;
-    t.init("Pause", 97, 70.0f, 100.0f, 30.0f, 30.0f, 1.0f, 0.0f, 0.0f, 0, 0);
+namespace {
+// One input offered to a widget: the pointer, the keys, the focus, the answer and the widget's state
+// after it (-1: not checked).
+struct Step {
+    int x, y, button, key, special, focused, result, state;
+};
+template <size_t N>
+void runSteps(DialogItem& widget, const Step (&steps)[N]) {
     Input in;
-    EXPECT_EQ(in.key(13).offer(t, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(t, 1), kInputActivated);
-    EXPECT_EQ(t.state, 0);
-    EXPECT_FLOAT_EQ(in.out, 0.0f);
-    EXPECT_EQ(in.key(0, kKeyLeft).offer(t, 1), kInputActivated);
-    EXPECT_EQ(in.key(0, kKeyRight).offer(t, 1), kInputActivated);
-    EXPECT_EQ(in.key(0, kKeyUp).offer(t, 1), kInputIgnored);
-    EXPECT_EQ(in.key('d').offer(t, 1), kInputIgnored)
-        << "the same number as the left arrow, but an ordinary key";
-    EXPECT_EQ(in.key(0).at(100, 130, kButtonPressed).offer(t, 0), kInputActivated);
-    EXPECT_EQ(t.state, 1);
-    EXPECT_EQ(in.at(101, 130, kButtonPressed).offer(t, 0), kInputIgnored);
-}
-
-TEST(ButtonItem, FiresOnlyOnReleaseOverItWhileFocused) {
-    ButtonItem b;
-    b.init("Save...", 1, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
-    Input in;
-    EXPECT_EQ(in.at(45, 115, kButtonPressed).offer(b, 0), kInputPressed);
-    EXPECT_EQ(in.at(200, 115, kButtonHeld).offer(b, 1), kInputIgnored);
-    EXPECT_EQ(b.state, 0);
-    EXPECT_EQ(in.at(200, 115, kButtonReleased).offer(b, 1), kInputIgnored) << "released away";
-
-    in.at(45, 115, kButtonPressed).offer(b, 0);
-    EXPECT_EQ(in.at(60, 130, kButtonReleased).offer(b, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(b, 1), kInputActivated);
-    EXPECT_EQ(in.at(0, 0, kButtonUp).key(13).offer(b, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(b, 1), kInputActivated);
-    EXPECT_EQ(in.key('a').offer(b, 1), kInputIgnored);
-
-    BackButtonItem back;  // arms on a press anywhere
-    back.init("", 93, 180.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
-    in.key(0);
-    EXPECT_EQ(in.at(5, 5, kButtonPressed).offer(back, 0), kInputPressed);
-    EXPECT_EQ(in.at(5, 5, kButtonHeld).offer(back, 0), kInputIgnored);
-    EXPECT_EQ(back.state, 0);
-    in.at(190, 110, kButtonHeld).offer(back, 0);
-    EXPECT_EQ(back.state, 1);
-    EXPECT_EQ(in.at(190, 110, kButtonReleased).offer(back, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(back, 1), kInputActivated);
-}
-
-TEST(TitleBarItem, DragsWhilePressedAndMovesOnKeysOnlyWhenFocused) {
-    TitleBarItem t;
-    t.init("Main Menu", 0, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
-    Input in;
-    EXPECT_EQ(in.at(45, 115, kButtonPressed).offer(t, 0), kInputMoveDialog);
-    EXPECT_EQ(in.at(400, 400, kButtonHeld).offer(t, 0), kInputIgnored);
-    EXPECT_EQ(in.offer(t, 1), kInputMoveDialog);
-    in.at(0, 0, kButtonUp);
-    for (int key : {kKeyLeft, kKeyRight, kKeyPageUp, kKeyPageDown}) {
-        EXPECT_EQ(in.key(0, key).offer(t, 1), kInputMoveDialog);
-        EXPECT_EQ(in.offer(t, 0), kInputIgnored);
+    int n = 0;
+    for (const Step& s : steps) {
+        const int result = in.at(s.x, s.y, s.button).key(s.key, s.special).offer(widget, s.focused);
+        EXPECT_TRUE(s.result < 0 || result == s.result) << "step " << n << " gave " << result;
+        EXPECT_TRUE(s.state < 0 || widget.state == s.state) << "step " << n << " left " << widget.state;
+        ++n;
     }
-    EXPECT_EQ(in.key(0, kKeyUp).offer(t, 1), kInputIgnored);
+}
+constexpr int U = kButtonUp, P = kButtonPressed, H = kButtonHeld, R = kButtonReleased;
+constexpr int No = kInputIgnored, Act = kInputActivated, Down = kInputPressed, Move = kInputMoveDialog;
+}  // namespace
+
+// Toggles answer keys only when focused ('d' is the left arrow's number, but an ordinary key), clicks
+// always. Buttons fire only on a release over them while focused, or on Enter; the back button arms on a
+// press anywhere and lights while the pointer is over it. The title bar drags while pressed and moves on
+// keys only when focused.
+TEST(DialogItems, ToggleButtonBackButtonAndTitleBar) {
+    ToggleItem toggle;
+    toggle.init("Pause", 97, 70.0f, 100.0f, 30.0f, 30.0f, 1.0f, 0.0f, 0.0f, 0, 0);
+    const Step toggleSteps[] = {{0, 0, U, 13, 0, 0, No, 1},        {0, 0, U, 13, 0, 1, Act, 0},
+                                {0, 0, U, 0, kKeyLeft, 1, Act, 1}, {0, 0, U, 0, kKeyRight, 1, Act, 0},
+                                {0, 0, U, 0, kKeyUp, 1, No, 0},    {0, 0, U, 'd', 0, 1, No, 0},
+                                {100, 130, P, 0, 0, 0, Act, 1},    {101, 130, P, 0, 0, 0, No, 1}};
+    runSteps(toggle, toggleSteps);
+    ButtonItem button;
+    button.init("Save...", 1, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
+    const Step buttonSteps[] = {
+        {45, 115, P, 0, 0, 0, Down, -1}, {200, 115, H, 0, 0, 1, No, 0}, {200, 115, R, 0, 0, 1, No, -1},
+        {45, 115, P, 0, 0, 0, -1, -1},   {60, 130, R, 0, 0, 0, No, -1}, {60, 130, R, 0, 0, 1, Act, -1},
+        {0, 0, U, 13, 0, 0, No, -1},     {0, 0, U, 13, 0, 1, Act, -1},  {0, 0, U, 'a', 0, 1, No, -1}};
+    runSteps(button, buttonSteps);
+    BackButtonItem back;
+    back.init("", 93, 180.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
+    const Step backSteps[] = {{5, 5, P, 0, 0, 0, Down, -1},
+                              {5, 5, H, 0, 0, 0, No, 0},
+                              {190, 110, H, 0, 0, 0, -1, 1},
+                              {190, 110, R, 0, 0, 0, No, -1},
+                              {190, 110, R, 0, 0, 1, Act, -1}};
+    runSteps(back, backSteps);
+    TitleBarItem title;
+    title.init("Main Menu", 0, 30.0f, 100.0f, 30.0f, 30.0f, 0.0f, 0.0f, 0.0f, 0, 0);
+    const Step titleSteps[] = {
+        {45, 115, P, 0, 0, 0, Move, -1},         {400, 400, H, 0, 0, 0, No, -1},
+        {400, 400, H, 0, 0, 1, Move, -1},        {0, 0, U, 0, kKeyUp, 1, No, -1},
+        {0, 0, U, 0, kKeyLeft, 1, Move, -1},     {0, 0, U, 0, kKeyLeft, 0, No, -1},
+        {0, 0, U, 0, kKeyRight, 1, Move, -1},    {0, 0, U, 0, kKeyRight, 0, No, -1},
+        {0, 0, U, 0, kKeyPageUp, 1, Move, -1},   {0, 0, U, 0, kKeyPageUp, 0, No, -1},
+        {0, 0, U, 0, kKeyPageDown, 1, Move, -1}, {0, 0, U, 0, kKeyPageDown, 0, No, -1}};
+    runSteps(title, titleSteps);
 }

@@ -2,23 +2,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(FrameRateText, CountsWholeSecondsAndCatchesUpOneSecondPerFrameAfterAStall) {
+#include <tuple>
+
+// Whole seconds are counted; after a stall the shown second catches up one second per frame.
+TEST(FrameRateText, CountsWholeSecondsAndCatchesUpAfterAStall) {
     FrameRateText fps;
-    fps.countFrame(3.0f);  // game time already past the first seconds: the catch-up shows 1s
-    EXPECT_EQ(fps.nextSecond, 1.0);
-    EXPECT_EQ(fps.framesShown, 1);
-    fps.countFrame(3.01f);
-    fps.countFrame(3.02f);
-    EXPECT_EQ(fps.nextSecond, 3.0);
-    EXPECT_EQ(fps.framesShown, 1);
+    const auto state = [&fps] { return std::make_tuple(fps.nextSecond, fps.framesShown, fps.framesCounted); };
+    fps.countFrame(3.0f);
+    EXPECT_EQ(std::get<0>(state()), 1.0);
+    EXPECT_EQ(std::get<1>(state()), 1);
+    for (float t : {3.01f, 3.02f}) fps.countFrame(t);
+    EXPECT_EQ(std::get<0>(state()), 3.0);
     fps.countFrame(3.03f);
-    EXPECT_EQ(fps.nextSecond, 4.0);
-    EXPECT_EQ(fps.framesCounted, 0);
+    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 0));
     for (int frame = 1; frame <= 96; ++frame) fps.countFrame(3.03f + frame * 0.01f);
-    EXPECT_EQ(fps.framesShown, 1);
-    EXPECT_EQ(fps.framesCounted, 96);
+    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 96));
     fps.countFrame(4.0f);
-    EXPECT_EQ(fps.framesShown, 97);
-    EXPECT_EQ(fps.nextSecond, 5.0);
-    EXPECT_EQ(fps.framesCounted, 0);
+    EXPECT_EQ(state(), std::make_tuple(5.0, 97, 0));
 }

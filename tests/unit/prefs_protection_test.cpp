@@ -62,7 +62,13 @@ std::string checkProtection() {
         check((modeOf("Rampix.pref") & 07777) == (0644 & ~mask), "a new file gets 0644 less the umask");
     }
 
-    // The working folder is closed for writing: only a temporary file beside the target can work.
+    // A closed working folder fails a save of a plain file and keeps it; a linked file's temporary file
+    // goes beside the target.
+    writeFile("Rampix.pref", old);
+    chmod(".", 0555);
+    check(prefs.savePrefs("Rampix") == 1, "a save into a closed folder fails");
+    chmod(".", 0755);
+    check(readFile("Rampix.pref") == old, "a failed save keeps the old file");
     unlink("Rampix.pref");
     mkdir("settings", 0755);
     writeFile("settings/real.pref", old);

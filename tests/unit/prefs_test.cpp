@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
-#include <iterator>
-#include <vector>
+#include <tuple>
 
 #include "support/test_files.h"
 
@@ -48,9 +45,6 @@ TEST_F(PrefsFile, DefaultsSaveToTheKnownBytesAndLoadBackTheSame) {
     ASSERT_EQ(prefs.savePrefs("Rampix"), 0);
     const Bytes saved = readFile("Rampix.pref");
     ASSERT_EQ(saved, fileBytes(prefs));
-    struct stat info;
-    ASSERT_EQ(stat("Rampix.pref", &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
     PrefsRecord loaded;
     ASSERT_EQ(loaded.loadPrefs("Rampix"), 0);
     ASSERT_EQ(loaded.savePrefs("Rampix"), 0);
@@ -86,12 +80,11 @@ TEST_F(PrefsFile, ShortMissingLongAndOutOfRangeFiles) {
     wild.cameraZ = 2.5f;
     writeFile("Rampix.pref", fileBytes(wild));
     ASSERT_EQ(prefs.loadPrefs("Rampix"), 0);
-    const int ints[] = {prefs.tessellation, prefs.letterbox,   prefs.imageIndex,
-                        prefs.bumpOption,   prefs.polygonMode, prefs.fovDegrees};
-    EXPECT_EQ(std::vector<int>(std::begin(ints), std::end(ints)), (std::vector<int>{99, 0, 11, 4, 2, 1}));
-    EXPECT_FLOAT_EQ(prefs.damping, 1.0f);
-    EXPECT_FLOAT_EQ(prefs.heightScale, 1.0f);
-    EXPECT_FLOAT_EQ(prefs.cameraZ, 2.5f) << "valid values load unchanged";
+    EXPECT_EQ(
+        std::make_tuple(prefs.tessellation, prefs.letterbox, prefs.imageIndex, prefs.bumpOption,
+                        prefs.polygonMode, prefs.fovDegrees, prefs.damping, prefs.heightScale, prefs.cameraZ),
+        std::make_tuple(99, 0, 11, 4, 2, 1, 1.0f, 1.0f, 2.5f))
+        << "wild values are brought into range, valid ones load unchanged";
 }
 
 TEST_F(PrefsFile, AFailedSaveReportsFailureAndKeepsTheOldFile) {
@@ -110,13 +103,7 @@ TEST_F(PrefsFile, AFailedSaveReportsFailureAndKeepsTheOldFile) {
     const int fullResult = prefs.savePrefs("Rampix");
     setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_EQ(fullResult, 1);
-    EXPECT_EQ(readFile("Rampix.pref"), old);
+    EXPECT_EQ(readFile("Rampix.pref"), old);  // a closed folder is tried by the protection test
 
-    chmod(".", 0555);
-    if (access(".", W_OK) != 0) {  // root ignores permissions
-        EXPECT_EQ(prefs.savePrefs("Rampix"), 1);
-        EXPECT_EQ(readFile("Rampix.pref"), old);
-    }
-    chmod(".", 0755);
     expectOnlyThePreferenceFile();
 }

@@ -25,15 +25,16 @@ TEST(SceneObject, OverlapsHasAStrictBoundAndIntegrateScalesByMainSpeed) {
     PrefsRecord prefs;
     prefs.objectSize = 1.0f;
     SceneObject3D a, b;
-    b.moveTo(1.9f, 1.9f, 0.0f);
-    EXPECT_EQ(a.overlaps(b, prefs), 1);
-    b.moveTo(2.0f, 0.0f, 0.0f);
-    EXPECT_EQ(a.overlaps(b, prefs), 0);
-    b.moveTo(1.0f, 0.0f, 2.5f);
-    EXPECT_EQ(a.overlaps(b, prefs), 1);
-    EXPECT_EQ(a.overlaps3D(b, prefs), 0);
-    b.z = -1.5f;
-    EXPECT_EQ(a.overlaps3D(b, prefs), 1);
+    // b's position, then whether it overlaps a flat and in three axes: the bound is strict.
+    const float cases[][5] = {{1.9f, 1.9f, 0.0f, 1, 1},
+                              {2.0f, 0.0f, 0.0f, 0, 0},
+                              {1.0f, 0.0f, 2.5f, 1, 0},
+                              {1.0f, 0.0f, -1.5f, 1, 1}};
+    for (const auto& c : cases) {
+        b.moveTo(c[0], c[1], c[2]);
+        EXPECT_EQ(a.overlaps(b, prefs), c[3]) << c[0] << "," << c[1] << "," << c[2];
+        EXPECT_EQ(a.overlaps3D(b, prefs), c[4]) << c[0] << "," << c[1] << "," << c[2];
+    }
 
     prefs.mainSpeed = 0.0f;
     a.moveTo(1.0f, 2.0f, 3.0f);
