@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "base/screen_view.h"
 #include "settings/prefs.h"
@@ -53,6 +55,50 @@ TEST(DialogManager, MenusAreLaidOutFromTheWindowHeightAndShowTheirSettings) {
     EXPECT_FLOAT_EQ(w.manager.item(5)->y, 420.0f - 82.0f);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w.manager.item(10 + i)->state, i == 1) << i;  // Clear, Pause, Sounds
+}
+
+// Every widget in its described order: id, x, distance below the top line y0 and, for a slider,
+// minimum, maximum, whole steps and linear track.
+TEST(DialogManager, EveryWidgetHasItsDescribedPlaceAndRange) {
+    const char* const layouts[kMenuCount] = {
+        "0 30 0|93 180 0|92 250 0|56 30 29 0 20 0 0|60 30 53 0 2 0 0|51 30 82 5 178 1 1|52 30 106 -3 3 0 1|"
+        "55 30 135 0.01 1 0 0|59 30 159 0 6.8 1 1|58 30 183 0 2.9 1 1|96 70 212|97 70 247|70 70 282|98 70 "
+        "327|"
+        "99 70 367",
+        "0 30 0|93 180 0|92 250 0|40 30 29 0 11.5 1 1|41 30 53 0 4.5 1 1|73 30 77 0 3 0 1|50 30 101 31 99.9 "
+        "1 1|"
+        "20 30 135 0 3 0 0|21 30 159 0 10 0 0|22 30 183 0 6 0 0|23 30 207 0 6 0 0|71 30 241 0 2 0 1|"
+        "72 30 265 0 2 0 1|10 30 299 0 1 0 1|11 30 323 0 1 0 1|12 30 347 0 1 0 1|13 30 371 0 1 0 1|"
+        "14 30 395 0 128 1 0",
+        "0 30 0|3 30 55|1 30 95|2 30 135|80 30 185|99 30 240",
+        "0 30 0|93 250 0|1 30 75",
+        "0 30 0|93 250 0|1 30 75",
+    };
+    Wired w;
+    for (int menu = 0; menu < kMenuCount; ++menu) {
+        w.build(menu);
+        std::istringstream rows(layouts[menu]);
+        int slot = 0;
+        for (std::string row; std::getline(rows, row, '|'); ++slot) {
+            std::istringstream in(row);
+            float id, x, below, min = 0, max = 0, steps = 0, linear = 0;
+            in >> id >> x >> below;
+            const bool slider = static_cast<bool>(in >> min >> max >> steps >> linear);
+            const DialogItem* item = w.manager.item(slot);
+            ASSERT_NE(item, nullptr) << menu << " " << row;
+            EXPECT_EQ(
+                (std::vector<float>{static_cast<float>(item->id), item->x, item->y, item->w, item->h}),
+                (std::vector<float>{id, x, 420 - below, slider ? 140.0f : 30.0f, slider ? 24.0f : 30.0f}))
+                << menu << ": " << row;
+            if (!slider) continue;
+            const auto* s = static_cast<const SliderItem*>(item);
+            EXPECT_EQ((std::vector<float>{s->minValue, s->maxValue, static_cast<float>(s->integerSteps),
+                                          static_cast<float>(s->linear)}),
+                      (std::vector<float>{min, max, steps, linear}))
+                << menu << ": " << row;
+        }
+        EXPECT_EQ(w.manager.itemCount, slot) << menu;
+    }
 }
 
 TEST(DialogManager, RebuildWithoutResetOnlyRefreshesValues) {

@@ -66,8 +66,8 @@ TEST_F(Keys, EachKeyFromTheDefaults) {
         {'=', FIELD(rotateSpeed), 1.111111, "Rotate Speed: 1.11"},
         {'_', FIELD(moveSpeed), 0.9, "Movement Speed: 0.90"},
         {'+', FIELD(moveSpeed), 1.111111, "Movement Speed: 1.11"},
-        {'{', FIELD(cameraZ), -0.05, "CameraZ: -0.05"},
-        {'}', FIELD(cameraZ), 0.05, "CameraZ: 0.05"},
+        {'{', FIELD(cameraZ), 0.95, "CameraZ: 0.95"},  // from 1, not the default 0
+        {'}', FIELD(cameraZ), 1.05, "CameraZ: 1.05"},
         {'[', FIELD(objectSize), 0.95, "Object Size: 0.95"},
         {']', FIELD(objectSize), 1.055555, "Object Size: 1.06"},
         {',', FIELD(fovDegrees), 101, "FOV: 101 Degrees"},
@@ -109,6 +109,7 @@ TEST_F(Keys, EachKeyFromTheDefaults) {
         SetUp();
         StatusLine.setText("");
         Flags = RunFlags();
+        Prefs.cameraZ = 1.0f;
         if (row.key >= 1000)
             special(row.key - 1000);
         else
