@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -262,4 +263,145 @@ TEST(ExtremePrefs, AHugeSlopePushStopsTheRiderInsteadOfLosingHim) {
     EXPECT_FLOAT_EQ(Skater.x, 0.7f) << "the push overflowed: the rider stays where he was";
     EXPECT_EQ(ErrorText.text[0], '\0') << ErrorText.text;
     EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], 128.0f);
+}
+
+namespace {
+// The rider on flat ground, at the start, in Manual; one step of the rider after setting the camera.
+void flatRide() {
+    std::fill(HeightCells, HeightCells + kHeightCells, 0.0f);
+    rebuildTerrainSurface();
+    Prefs.cameraMode = 1;
+    Keyboard = KeyboardState();
+    Pointer = PointerState();
+    Skater.resetRide(Prefs);
+}
+void step(float dt, int paused = 0) {
+    Clock.dt = dt;
+    setProjection(Skater, Prefs, Screen);
+    Skater.stepRider(paused, 0);
+}
+float speed() {
+    return std::sqrt(Skater.vx * Skater.vx + Skater.vy * Skater.vy + Skater.vz * Skater.vz);
+}
+}  // namespace
+
+TEST(Rider, StartsAcrossTheParkRestsUnderGravityAndBouncesOffTheBorder) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    step(0.0f);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(Skater.forwardAxis[k], k == 0 ? 1.0f : 0.0f, 1e-5) << k;
+    EXPECT_FLOAT_EQ(Skater.x, -3.0f);
+    EXPECT_NEAR(Skater.y, 0.15f, 1e-6) << "eye height above flat ground";
+    Skater.y = 1.0f;  // airborne: gravity of 10 per second
+    step(0.02f);
+    EXPECT_NEAR(Skater.vy, -0.2f * (1.0f - 0.2f * 0.02f), 1e-5);
+
+    flatRide();
+    Skater.x = 3.5f;
+    Skater.vx = 2.0f;
+    step(0.0f);
+    EXPECT_FLOAT_EQ(Skater.x, 3.0f);
+    EXPECT_FLOAT_EQ(Skater.vx, -0.4f);
+    Skater.vx = Skater.vy = 1.0f;
+    Clock.dt = 0.02f;
+    Skater.applyDrag(1.0f);
+    EXPECT_FLOAT_EQ(Skater.vx, 0.996f);
+    Skater.applyDrag(5.0f);
+    EXPECT_NEAR(Skater.vy, 0.996f * 0.9f, 1e-6) << "the brake";
+}
+
+TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    Pointer.leftButton = kButtonHeld;
+    step(0.0f);
+    EXPECT_EQ(speed(), 0.0f) << "with no time passing a kick adds nothing";
+    Prefs.moveSensitivity = 50.0f;
+    for (const float limit : {10.0f, 100.0f}) {  // a kick with the pointer, then pushes with Alt held
+        float fastest = 0.0f;
+        for (int i = 0; i < 50; ++i) {
+            step(0.05f, 1);  // paused: the velocity builds up while the rider stays put
+            fastest = std::max(fastest, speed());
+        }
+        EXPECT_GT(Skater.vx, 0.0f) << "forward, along the view";
+        EXPECT_LE(fastest, limit * 1.00001f);
+        EXPECT_GT(fastest, limit * 0.98f);
+        Pointer.leftButton = kButtonUp;
+        Keyboard.altDown = 4;
+        Keyboard.moveKeys = kMoveForward;
+    }
+
+    // The arrow keys push by 2 x dt x sensitivity (the drag of the frame takes off 0.4 %).
+    flatRide();
+    Prefs.moveSensitivity = 1.0f;
+    Keyboard.moveKeys = kMoveForward | kMoveLeft;
+    step(0.02f, 1);
+    EXPECT_NEAR(Skater.vx, 0.04f, 0.0005f);
+    EXPECT_NEAR(std::fabs(Skater.vz), 0.04f, 0.0005f) << "and sideways";
+}
+
+TEST(Rider, SlopesPushOnlyWithBumpResponse) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    for (float response : {0.0f, 1.0f}) {
+        flatRide();
+        HeightGrid.generate(Heightmap::kMounds, 128);
+        rebuildTerrainSurface();
+        Prefs.bumpResponse = response;
+        Skater.moveTo(-1.0f, -5.0f, 0.7f);
+        step(0.02f);
+        EXPECT_NEAR(Skater.y, Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
+            << "the rider stays on top";
+        EXPECT_EQ(Skater.vx != 0.0f, response != 0.0f);
+    }
+}
+
+TEST(Camera, FieldOfViewPlanesAndLook) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 0), 100.0f);
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 3), 89.0f);
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 6), 56.0f);
+    Screen.setLetterbox(0);
+    setProjection(Skater, Prefs, Screen);
+    float m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, m);
+    EXPECT_NEAR(m[14] / (m[10] + 1.0f), 10.0f, 1e-3) << "far plane";
+    EXPECT_NEAR(m[14] / (m[10] - 1.0f), 0.01f, 1e-5) << "near plane";
+
+    park.fake.warps.clear();
+    Pointer.x = 10;
+    Pointer.moved = 1;
+    Skater.heading = 359.0f;
+    Skater.look(0);
+    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4);
+    EXPECT_EQ(Pointer.moved, 0);
+    ASSERT_EQ(park.fake.warps.size(), 1u);
+    EXPECT_EQ(park.fake.warps[0], std::make_pair(500, 500));
+    Prefs.cameraMode = 2;
+    Pointer.x = 50;
+    Pointer.moved = 1;
+    Skater.look(0);
+    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4) << "Hold ignores the pointer";
+    EXPECT_EQ(park.fake.warps.size(), 1u) << "and does not re-centre it";
+
+    EXPECT_FLOAT_EQ(wrapAngle(360.0f), 360.0f);
+    EXPECT_FLOAT_EQ(wrapAngle(-1.0f), 359.0f);
+    EXPECT_EQ(wrapAngle(NAN), 0.0f);
+    EXPECT_LE(wrapAngle(3.0e30f), 360.0f);
+
+    // Non-finite settings never stall a frame.
+    Prefs.cameraMode = 1;
+    Prefs.mouseSensitivity = Prefs.damping = Skater.damping = INFINITY;
+    Prefs.heightScale = NAN;
+    Pointer.x = 7;
+    Pointer.moved = 1;
+    Pointer.leftButton = kButtonHeld;
+    for (int i = 0; i < 5; ++i) step(0.02f);
+    EXPECT_TRUE(std::isfinite(Skater.heading));
+    Prefs.cameraMode = 0;
+    step(0.02f);
 }
