@@ -117,25 +117,6 @@ TEST(World, TerrainLooksFogAndTheDampingKeys) {
     EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
 }
 
-TEST(World, StarsOnlyWithTheUniverse) {
-    Park park;
-    ASSERT_TRUE(park.ready);
-    Prefs.spotlightsOn = Prefs.imageIndex = 0;
-    Prefs.heightScale = 0.0f;
-    Prefs.cameraMode = 2;
-    Terrain.setResolution(2);
-    int lit[2] = {0, 0};
-    for (int universe : {0, 1}) {
-        Prefs.universeOn = universe;
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        Skater.pitch = -80.0f;  // looking up, away from the ground, with the sun below
-        park.frame(3.1415927f / 5.0f);
-        for (const uint8_t value : park.gl.readRgba()) lit[universe] += value > 40 && value < 255;
-    }
-    EXPECT_GT(lit[1], lit[0]);
-}
-
 TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
     Park park;
     ASSERT_TRUE(park.ready);
