@@ -1,12 +1,11 @@
 // Gamepad play in the running program: SDL's virtual pads with the game-controller layout, the real
-// start-up and the real frames, each pad control set against its key or mouse twin.
+// start-up and frames, each pad control set against its key or mouse twin.
 #include "input/gamepad.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -14,13 +13,10 @@
 
 #include "app/dialog_commands.h"
 #include "app/frame.h"
-#include "app/gamepad_wiring.h"
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
-#include "app/startup.h"
 #include "base/random.h"
 #include "support/fake_platform.h"
-#include "support/gl_context.h"
 #include "support/park_start.h"
 #include "support/test_files.h"
 
@@ -28,12 +24,14 @@ namespace {
 constexpr int kAxis = 100;  // controls from here on are stick axes: kAxis + SDL_CONTROLLER_AXIS_...
 constexpr int kLeftX = kAxis + SDL_CONTROLLER_AXIS_LEFTX, kLeftY = kAxis + SDL_CONTROLLER_AXIS_LEFTY;
 constexpr int kRightX = kAxis + SDL_CONTROLLER_AXIS_RIGHTX, kRightY = kAxis + SDL_CONTROLLER_AXIS_RIGHTY;
-constexpr int kPadUp = SDL_CONTROLLER_BUTTON_DPAD_UP, kPadDown = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
-constexpr int kPadLeft = SDL_CONTROLLER_BUTTON_DPAD_LEFT, kPadRight = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+constexpr int kUp = SDL_CONTROLLER_BUTTON_DPAD_UP, kDown = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+constexpr int kLeft = SDL_CONTROLLER_BUTTON_DPAD_LEFT, kRight = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
 constexpr int kLB = SDL_CONTROLLER_BUTTON_LEFTSHOULDER, kRB = SDL_CONTROLLER_BUTTON_RIGHTSHOULDER;
+constexpr int kA = SDL_CONTROLLER_BUTTON_A, kX = SDL_CONTROLLER_BUTTON_X,
+              kStart = SDL_CONTROLLER_BUTTON_START;
 
-class VirtualPad {
-  public:
+struct VirtualPad {
+    SDL_Joystick* joystick = nullptr;
     explicit VirtualPad(const char* name) {
         SDL_VirtualJoystickDesc desc{};
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -43,57 +41,44 @@ class VirtualPad {
         desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
         desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
         desc.name = name;
-        joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+        joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
     }
     ~VirtualPad() { unplug(); }
-    bool ok() const { return joystick_ != nullptr; }
     void set(int control, int value) {
         if (control >= kAxis)
-            SDL_JoystickSetVirtualAxis(joystick_, control - kAxis, static_cast<Sint16>(value));
-        else
-            SDL_JoystickSetVirtualButton(joystick_, control, static_cast<Uint8>(value));
+            SDL_JoystickSetVirtualAxis(joystick, control - kAxis, static_cast<Sint16>(value));
+        if (control < kAxis) SDL_JoystickSetVirtualButton(joystick, control, static_cast<Uint8>(value));
     }
     void unplug() {
-        if (!joystick_) return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+        if (!joystick) return;
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
         for (int i = 0; i < SDL_NumJoysticks(); ++i)
             if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
+        SDL_JoystickClose(joystick);
+        joystick = nullptr;
     }
-
-  private:
-    SDL_Joystick* joystick_ = nullptr;
 };
-
-// A mouse button going down or up where the pointer already is, as a click without motion.
-void click(int button, int state) {
-    if (Prefs.cameraMode == 1)
-        onMouseButton(button, state, Pointer.warpX + Pointer.x, Pointer.warpY + Pointer.y);
-    else
-        onMouseButton(button, state, Pointer.x, Screen.height - Pointer.y - 1);
-}
 
 struct Gamepads : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(gl.ok());
-        folder = std::make_unique<TempFolder>(true);  // no data: every image and sound is missing
-        startPark(gl, false);
+        startPark(gl, false);                    // no data: every image and sound is missing
         Dialogs.command = executeDialogCommand;  // wired with the working callbacks in the game
         frame();                                 // the first poll starts SDL's game-controller subsystem
         if (::Pad.connected()) GTEST_SKIP() << "a real pad is attached";
     }
     void TearDown() override { ::Pad.stop(); }
-
-    void frame() {
-        fake.elapsedMs += 50;
+    void frame(int ms = 50) {
+        fake.elapsedMs += ms;
         runFrame();
     }
-    void tap(VirtualPad& pad, int control) {
-        pad.set(control, 1);
-        frame();
-        pad.set(control, 0);
-        frame();
+    void tap(VirtualPad& pad, int control, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            pad.set(control, 1);
+            frame();
+            pad.set(control, 0);
+            frame();
+        }
     }
     // The same start for a pad and its twin.
     void restart() {
@@ -120,13 +105,13 @@ struct Gamepads : ::testing::Test {
 
     GlContext gl{96, 64};
     FakePlatform fake;
-    std::unique_ptr<TempFolder> folder;
+    TempFolder folder{true};
 };
 }  // namespace
 
 TEST_F(Gamepads, EachControlActsExactlyAsItsKeyOrMouseTwin) {
     VirtualPad pad("Rampix Test Pad");
-    ASSERT_TRUE(pad.ok()) << SDL_GetError();
+    ASSERT_TRUE(pad.joystick) << SDL_GetError();
     enum Twin { kNothing, kArrowKey, kMouseButton, kLetter, kMotionX, kMotionY };
     struct Case {
         const char* name;
@@ -135,19 +120,19 @@ TEST_F(Gamepads, EachControlActsExactlyAsItsKeyOrMouseTwin) {
         Inputs held;
     };
     const Case cases[] = {
-        {"D-pad up", {{kPadUp, 1}}, kArrowKey, 101, 0, {4, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
-        {"D-pad down", {{kPadDown, 1}}, kArrowKey, 103, 0, {8, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
-        {"D-pad left", {{kPadLeft, 1}}, kArrowKey, 100, 0, {1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
-        {"D-pad right", {{kPadRight, 1}}, kArrowKey, 102, 0, {2, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"D-pad up", {{kUp, 1}}, kArrowKey, 101, 0, {4, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"D-pad down", {{kDown, 1}}, kArrowKey, 103, 0, {8, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"D-pad left", {{kLeft, 1}}, kArrowKey, 100, 0, {1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"D-pad right", {{kRight, 1}}, kArrowKey, 102, 0, {2, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
         {"stick up", {{kLeftY, -32768}}, kArrowKey, 101, 0, {4, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
         {"stick right", {{kLeftX, 20000}}, kArrowKey, 102, 0, {2, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
         {"dead zone", {{kLeftX, 16000}, {kLeftY, -16000}}, kNothing, 0, 0, {0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
-        {"Ctrl and up", {{kRB, 1}, {kPadUp, 1}}, kArrowKey, 101, 2, {16, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"Ctrl and up", {{kRB, 1}, {kUp, 1}}, kArrowKey, 101, 2, {16, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
         {"Alt and up", {{kLB, 1}, {kLeftY, -32768}}, kArrowKey, 101, 4, {4, 4, 0, 0, 0, 0, 1, 0, 0, 0, 0}},
-        {"A", {{SDL_CONTROLLER_BUTTON_A, 1}}, kMouseButton, 0, 0, {0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0}},
+        {"A", {{kA, 1}}, kMouseButton, 0, 0, {0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0}},
         {"B", {{SDL_CONTROLLER_BUTTON_B, 1}}, kMouseButton, 1, 0, {0, 0, 0, 2, 0, 0, 1, 0, 0, 0, 0}},
-        {"Start", {{SDL_CONTROLLER_BUTTON_START, 1}}, kMouseButton, 2, 0, {0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0}},
-        {"X", {{SDL_CONTROLLER_BUTTON_X, 1}}, kLetter, 'v', 0, {0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0}},
+        {"Start", {{kStart, 1}}, kMouseButton, 2, 0, {0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0}},
+        {"X", {{kX, 1}}, kLetter, 'v', 0, {0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0}},
         {"Y", {{SDL_CONTROLLER_BUTTON_Y, 1}}, kLetter, 'i', 0, {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0}},
         {"Back", {{SDL_CONTROLLER_BUTTON_BACK, 1}}, kLetter, '?', 0, {0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0}},
         // Full deflection for a 50 ms frame: 800 pixels a second, as a mouse moved 40 pixels.
@@ -157,7 +142,10 @@ TEST_F(Gamepads, EachControlActsExactlyAsItsKeyOrMouseTwin) {
     const auto twin = [this](const Case& c, int up) {
         fake.modifiers = c.modifiers;
         if (c.twin == kArrowKey) (up ? onSpecialKeyUp : onSpecialKey)(c.code, 0, 0);
-        if (c.twin == kMouseButton) click(c.code, up);
+        if (c.twin == kMouseButton && Prefs.cameraMode == 1)  // a click where the pointer already is
+            onMouseButton(c.code, up, Pointer.warpX + Pointer.x, Pointer.warpY + Pointer.y);
+        else if (c.twin == kMouseButton)
+            onMouseButton(c.code, up, Pointer.x, Screen.height - Pointer.y - 1);
         if (c.twin == kLetter && !up) onKey(static_cast<unsigned char>(c.code), 0, 0);
         if (c.twin == kMotionX && !up) onPointerMotion(500 + c.code, 500);
         if (c.twin == kMotionY && !up) onPointerMotion(500, 500 + c.code);
@@ -192,10 +180,7 @@ TEST_F(Gamepads, EachControlActsExactlyAsItsKeyOrMouseTwin) {
     restart();
     const float heading = Skater.heading;
     pad.set(kRightX, 32767);
-    for (int i = 0; i < 5; ++i) {
-        fake.elapsedMs += 10;
-        runFrame();
-    }
+    for (int i = 0; i < 5; ++i) frame(10);
     EXPECT_NEAR(Skater.heading - heading, 6.0f, 1e-3) << "40 pixels at 0.15 degrees each";
 }
 
@@ -205,17 +190,15 @@ TEST_F(Gamepads, PadsComeAndGoAndLeaveNothingHeld) {
     EXPECT_EQ(std::string(StatusLine.text), "Gamepad: Rampix Test Pad");
     VirtualPad second("Second Pad");
     frame();
-    second.set(SDL_CONTROLLER_BUTTON_X, 1);
+    second.set(kX, 1);
     frame();
     EXPECT_EQ(std::string(StatusLine.text), "Gamepad: Rampix Test Pad");
     EXPECT_EQ(Prefs.cameraMode, 1) << "the first pad drives";
-    second.set(SDL_CONTROLLER_BUTTON_X, 0);
+    second.set(kX, 0);
 
     onSpecialKey(100, 0, 0);  // the keyboard holds Left throughout
+    for (int control : {kLB, kA, int{SDL_CONTROLLER_BUTTON_B}}) first->set(control, 1);
     first->set(kLeftY, -32768);
-    first->set(kLB, 1);
-    first->set(SDL_CONTROLLER_BUTTON_A, 1);
-    first->set(SDL_CONTROLLER_BUTTON_B, 1);
     frame();
     EXPECT_EQ(Keyboard.moveKeys, 1 | 4);
     EXPECT_EQ(Keyboard.altDown, 4);
@@ -225,9 +208,7 @@ TEST_F(Gamepads, PadsComeAndGoAndLeaveNothingHeld) {
     frame();
     EXPECT_EQ(std::string(StatusLine.text), "Gamepad: Second Pad") << "the other pad takes over";
     EXPECT_EQ(Keyboard.moveKeys, 1) << "the keyboard's Left stays";
-    EXPECT_EQ(Keyboard.altDown, 0);
-    EXPECT_EQ(Pointer.leftButton, 0);
-    EXPECT_EQ(Pointer.middleButton, 0);
+    EXPECT_EQ(Keyboard.altDown + Pointer.leftButton + Pointer.middleButton, 0);
     second.unplug();
     frame();
     EXPECT_EQ(std::string(StatusLine.text), "Gamepad removed");
@@ -236,26 +217,25 @@ TEST_F(Gamepads, PadsComeAndGoAndLeaveNothingHeld) {
 
 TEST_F(Gamepads, WorksTheMenus) {
     VirtualPad pad("Rampix Test Pad");
-    tap(pad, SDL_CONTROLLER_BUTTON_START);
+    tap(pad, kStart);
     ASSERT_EQ(Flags.menuActive, 1);
     ASSERT_EQ(Dialogs.currentDialog, 2);  // Main Menu: title, Options..., Save..., ...
-    tap(pad, kPadDown);
-    tap(pad, kPadDown);
+    tap(pad, kDown, 2);
     EXPECT_EQ(Dialogs.focusIndex, 2);
-    tap(pad, kPadUp);
+    tap(pad, kUp);
     EXPECT_EQ(Dialogs.focusIndex, 1);
-    tap(pad, SDL_CONTROLLER_BUTTON_A);
+    tap(pad, kA);
     EXPECT_EQ(Dialogs.currentDialog, 1) << "Options... opened the custom menu";
     EXPECT_EQ(Pointer.leftButton, 0) << "A in a menu is no click where the pointer is";
 
     Prefs.imageIndex = 0;
-    for (int i = 0; i < 3; ++i) tap(pad, kPadDown);
-    tap(pad, kPadRight);  // the "Image/Texture Options" slider
+    tap(pad, kDown, 3);
+    tap(pad, kRight);  // the "Image/Texture Options" slider
     EXPECT_EQ(Prefs.imageIndex, 1);
-    pad.set(kPadRight, 1);
+    pad.set(kRight, 1);
     for (int i = 0; i < 20; ++i) frame();
     EXPECT_GE(Prefs.imageIndex, 5) << "a held arrow repeats in a menu";
-    pad.set(kPadRight, 0);
-    tap(pad, SDL_CONTROLLER_BUTTON_START);
+    pad.set(kRight, 0);
+    tap(pad, kStart);
     EXPECT_EQ(Flags.menuActive, 0);
 }

@@ -1,0 +1,388 @@
+// The started park on a real offscreen context with the generated data: start-up loading, the world
+// drawing, letterbox bars, the wind, and any finite preference record ridden and drawn.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/park_actions.h"
+#include "app/world_drawing.h"
+#include "motion/camera.h"
+#include "support/fake_platform.h"
+#include "support/gl_helpers.h"
+#include "support/park_start.h"
+#include "support/test_files.h"
+
+namespace {
+// Start-up in a working folder holding the generated data, less the file named.
+struct Park {
+    GlContext gl;
+    FakePlatform fake;
+    TempFolder folder{true};
+    bool ready;
+    explicit Park(const std::string& without = "", int width = 96, int height = 64)
+        : gl(width, height), ready(gl.ok() && startPark(gl, true, without)) {}
+    void frame(float lightPhase) {
+        LightWander.phase[1] = lightPhase;
+        LightWander.rate[1] = 0.0f;
+        Screen.setLetterbox(0);
+        Screen.applyViewport();
+        setProjection(Skater, Prefs, Screen);
+        Skater.stepRider(0, 0);
+        drawWorld();
+    }
+};
+}  // namespace
+
+TEST(World, StartUpFillsTheCatalogueInItsOrder) {
+    Park park;
+    ASSERT_TRUE(park.ready);
+    EXPECT_EQ(Catalogue.textureCount, 18);
+    EXPECT_EQ(Catalogue.firstImageTexture, 5);
+    for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
+    EXPECT_EQ(Catalogue.catalogueTexture(13), Catalogue.catalogueTexture(2)) << "image 8 is the grid";
+    EXPECT_EQ(Catalogue.catalogueTexture(16), Catalogue.catalogueTexture(3)) << "image 11 the checkerboard";
+    EXPECT_NE(Catalogue.catalogueTexture(9), Catalogue.catalogueTexture(1)) << "metal plate loaded twice";
+    EXPECT_EQ(Sun.texture, static_cast<int>(Catalogue.catalogueTexture(17)));
+    EXPECT_EQ(Terrain.columns, 63);
+    EXPECT_GE(Stars.listId, 1);
+    EXPECT_EQ(Dialogs.currentDialog, 2);
+}
+
+TEST(World, AMissingImageKeepsItsSlotEmpty) {
+    Park park("sand.bmp");
+    ASSERT_TRUE(park.ready);
+    EXPECT_EQ(Catalogue.textureCount, 18);
+    EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
+    EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
+}
+
+TEST(World, TheLightCirclesAndTheSkyFollowsIt) {
+    Park park;
+    ASSERT_TRUE(park.ready);
+    Clock.dt = 0.0f;
+    park.frame(0.0f);
+    EXPECT_NEAR(Light.x, 0.0f, 1e-5);
+    EXPECT_NEAR(Light.y, 4.0f, 1e-5);
+    EXPECT_NEAR(Sun.y, 4.0f, 1e-5);
+    EXPECT_NEAR(Screen.clearColour[0], 0.3f, 1e-5);
+    EXPECT_NEAR(Screen.clearColour[2], 1.0f, 1e-5);
+    park.frame(3.1415927f / 5.0f);
+    EXPECT_NEAR(Light.y, -4.0f, 1e-4);
+    EXPECT_LE(Screen.clearColour[2], 0.0f) << "a negative sky colour clamps to black";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(World, TerrainLooksFogAndTheDampingKeys) {
+    Park park;
+    ASSERT_TRUE(park.ready);
+    // Each ground picture's texture repeats (at magnification 2) and colour.
+    const float looks[12][5] = {{20, 1, 1, 1, 1}, {12, 1, 1, 1, 1},       {20, 1, 1, 1, 1},
+                                {20, 1, 1, 1, 1}, {20, 1, 0.6f, 0.5f, 1}, {30, 1, 0.85f, 0.7f, 1},
+                                {20, 1, 1, 1, 1}, {40, 1, 1, 1, 1},       {20, 0, 0, 1, 1},
+                                {20, 1, 1, 1, 1}, {20, 1, 1, 1, 1},       {20, 1, 1, 1, 1}};
+    Prefs.textureMag = 2.0f;
+    for (int image = 0; image < 12; ++image) {
+        Prefs.imageIndex = image;
+        park.frame(0.0f);
+        EXPECT_FLOAT_EQ(Terrain.textureRepeat, looks[image][0]) << image;
+        EXPECT_EQ((std::vector<float>{Terrain.red, Terrain.green, Terrain.blue, Terrain.alpha}),
+                  (std::vector<float>(looks[image] + 1, looks[image] + 5)))
+            << image;
+        EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(5 + image)));
+    }
+
+    Prefs.depthCueFog = 0;
+    glFogf(GL_FOG_START, 0.123f);
+    drawWorld();
+    GLfloat start;
+    glGetFloatv(GL_FOG_START, &start);
+    EXPECT_FLOAT_EQ(start, 0.123f);
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+
+    Prefs.damping = 0.5f;
+    Keyboard.specialKey = 3;
+    drawWorld();
+    EXPECT_FLOAT_EQ(Skater.damping, 1.0f) << "only F1 and F2 copy the damping";
+    Keyboard.specialKey = 1;
+    drawWorld();
+    EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
+}
+
+TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
+    Park park;
+    ASSERT_TRUE(park.ready);
+    Sounds.enabled = 1;
+    park.fake.elapsedMs = 100000;
+    Sounds.play("hit.wav", 1.0f, 1);
+    const float ended = Sounds.lastEndTime;
+    park.fake.elapsedMs = 102000;  // the sound itself is over
+    float blew = 0.0f;
+    for (float now = ended; now < ended + 41.0f && blew == 0.0f; now += 0.25f) {
+        Clock.now = now;
+        drawWorld();
+        if (Sounds.lastEndTime != ended) blew = now - ended;
+    }
+    EXPECT_GE(blew, 20.0f);
+}
+
+TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
+    Park park;
+    ASSERT_TRUE(park.ready);
+    Prefs.letterbox = 2;
+    Flags.menuActive = park.fake.elapsedMs = 0;
+    Clock.tick();
+    Clock.restart();
+    // Through the fade-in and the title crawl, which both paint over the upper bar.
+    for (park.fake.elapsedMs = 50; park.fake.elapsedMs <= 21000; park.fake.elapsedMs += 50) runFrame();
+    for (int x = 0; x < park.gl.width(); x += 4) {
+        EXPECT_EQ(park.gl.pixel(x, 1).g, 0) << "lower bar at " << x;
+        EXPECT_EQ(park.gl.pixel(x, park.gl.height() - 2).g, 0) << "upper bar at " << x;
+    }
+}
+
+namespace {
+// A finite value picked to hurt: a range edge, a huge or tiny magnitude, or something ordinary.
+float extremeFloat(std::mt19937& draw) {
+    const float picks[] = {FLT_MAX, -FLT_MAX, 1e30f, -1e30f, 1e-30f, -1e-30f, 0.0f, 128.5f, -1.0f, 1e6f};
+    const unsigned choice = draw() % 12;
+    if (choice < 10) return picks[choice];
+    return std::ldexp(static_cast<float>(draw() % 2000) / 1000.0f - 1.0f,
+                      static_cast<int>(draw() % 256) - 128);
+}
+
+int extremeInt(std::mt19937& draw) {
+    const int picks[] = {INT_MIN, INT_MAX, -1, 0, 1, 2, 6, 7, 179, 180};
+    const unsigned choice = draw() % 12;
+    return choice < 10 ? picks[choice] : static_cast<int>(draw());
+}
+
+// What is wrong with the camera's matrices as the frame set them up, and with the rider.
+std::string brokenCamera() {
+    Screen.setLetterbox(Prefs.letterbox);
+    Screen.applyViewport();
+    setProjection(Skater, Prefs, Screen);
+    std::string wrong;
+    float p[16], m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    for (int i = 0; i < 16; ++i)
+        if (!std::isfinite(p[i]) || !std::isfinite(m[i]) || !std::isfinite(Skater.viewMatrix[i]))
+            wrong += " matrix not finite";
+    if (!(p[0] > 0.0f && p[5] > 0.0f && p[11] == -1.0f)) wrong += " not a right-way-up perspective";
+    if (m[5] != 1.0f) wrong += " the camera's y axis is not up";
+    for (const float value : {Skater.x, Skater.y, Skater.z, Skater.vx, Skater.vy, Skater.vz})
+        if (!std::isfinite(value)) wrong += " rider not finite";
+    return wrong;
+}
+}  // namespace
+
+// Seeded random records of extreme values are loaded from the file, ridden and drawn for two frames
+// each, and the picture never breaks.
+TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture) {
+    Park park("", 32, 24);
+    ASSERT_TRUE(park.ready);
+    Clock.restart();
+    glGetError();
+    Prefs.tessellation = 31;  // the coarsest mesh keeps thousands of frames cheap
+    rebuildTerrainSurface();
+    std::mt19937 draw(20261206);
+    int failures = 0;
+    for (int record = 0; record < 2000 && failures < 5; ++record) {
+        PrefsRecord prefs;
+        for (const PrefsField& f : kPrefsFields) {
+            if (f.intField) prefs.*f.intField = extremeInt(draw);
+            if (!f.intField) prefs.*f.floatField = extremeFloat(draw);
+        }
+        Bytes bytes(PrefsRecord::kFileSize);
+        prefs.toBytes(bytes.data());
+        writeFile("Rampix.pref", bytes);
+        ASSERT_EQ(loadPrefsOnCommand(), 0);
+        Prefs.cameraMode = static_cast<int>(draw() % 3);
+        Skater.resetRide(Prefs);
+        Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);
+        Skater.y = -1.0f;  // under the ground, so the slopes push at once
+        Pointer.leftButton = draw() % 2 ? kButtonHeld : kButtonUp;
+        Keyboard.moveKeys = static_cast<int>(draw() % 64);
+        std::string wrong;
+        for (int frame = 0; frame < 2; ++frame) {
+            park.fake.elapsedMs += 20;
+            ErrorText.text[0] = '\0';
+            runFrame();
+            if (ErrorText.text[0] != '\0' || glGetError() != GL_NO_ERROR) wrong += " GL error";
+            wrong += brokenCamera();
+        }
+        if (!wrong.empty() && ++failures)
+            ADD_FAILURE() << "record " << record << ":" << wrong << " (" << ErrorText.text << ")";
+    }
+}
+
+TEST(ExtremePrefs, AHugeSlopePushStopsTheRiderInsteadOfLosingHim) {
+    Park park("", 32, 24);
+    ASSERT_TRUE(park.ready);
+    Clock.restart();
+    const float ground = Terrain.heightAt(0.7f / Terrain.extent + 0.5f, 0.3f / Terrain.extent + 0.5f);
+    ASSERT_NE(ground, 0.0f);
+    Prefs.heightScale = ground > 0.0f ? 1e30f : -1e30f;  // the ground rises far above the rider
+    Prefs.bumpResponse = 1e30f;
+    Prefs.shininess = 1e9f;  // not from a file: the point of use clamps it too
+    Skater.moveTo(0.7f, -1.0f, 0.3f);
+    for (int frame = 0; frame < 5; ++frame) {
+        park.fake.elapsedMs += 20;
+        runFrame();
+        for (const float value : {Skater.x, Skater.y, Skater.z, Skater.vx, Skater.vy, Skater.vz})
+            EXPECT_TRUE(std::isfinite(value)) << frame;
+    }
+    EXPECT_FLOAT_EQ(Skater.x, 0.7f) << "the push overflowed: the rider stays where he was";
+    EXPECT_EQ(ErrorText.text[0], '\0') << ErrorText.text;
+    EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], 128.0f);
+}
+
+namespace {
+// The rider on flat ground, at the start, in Manual; one step of the rider after setting the camera.
+void flatRide() {
+    std::fill(HeightCells, HeightCells + kHeightCells, 0.0f);
+    rebuildTerrainSurface();
+    Prefs.cameraMode = 1;
+    Keyboard = KeyboardState();
+    Pointer = PointerState();
+    Skater.resetRide(Prefs);
+}
+void step(float dt, int paused = 0) {
+    Clock.dt = dt;
+    setProjection(Skater, Prefs, Screen);
+    Skater.stepRider(paused, 0);
+}
+float speed() {
+    return std::sqrt(Skater.vx * Skater.vx + Skater.vy * Skater.vy + Skater.vz * Skater.vz);
+}
+}  // namespace
+
+TEST(Rider, StartsAcrossTheParkRestsUnderGravityAndBouncesOffTheBorder) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    step(0.0f);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(Skater.forwardAxis[k], k == 0 ? 1.0f : 0.0f, 1e-5) << k;
+    EXPECT_FLOAT_EQ(Skater.x, -3.0f);
+    EXPECT_NEAR(Skater.y, 0.15f, 1e-6) << "eye height above flat ground";
+    Skater.y = 1.0f;  // airborne: gravity of 10 per second
+    step(0.02f);
+    EXPECT_NEAR(Skater.vy, -0.2f * (1.0f - 0.2f * 0.02f), 1e-5);
+
+    flatRide();
+    Skater.x = 3.5f;
+    Skater.vx = 2.0f;
+    step(0.0f);
+    EXPECT_FLOAT_EQ(Skater.x, 3.0f);
+    EXPECT_FLOAT_EQ(Skater.vx, -0.4f);
+    Skater.vx = Skater.vy = 1.0f;
+    Clock.dt = 0.02f;
+    Skater.applyDrag(1.0f);
+    EXPECT_FLOAT_EQ(Skater.vx, 0.996f);
+    Skater.applyDrag(5.0f);
+    EXPECT_NEAR(Skater.vy, 0.996f * 0.9f, 1e-6) << "the brake";
+}
+
+TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    Pointer.leftButton = kButtonHeld;
+    step(0.0f);
+    EXPECT_EQ(speed(), 0.0f) << "with no time passing a kick adds nothing";
+    Prefs.moveSensitivity = 50.0f;
+    for (const float limit : {10.0f, 100.0f}) {  // a kick with the pointer, then pushes with Alt held
+        float fastest = 0.0f;
+        for (int i = 0; i < 50; ++i) {
+            step(0.05f, 1);  // paused: the velocity builds up while the rider stays put
+            fastest = std::max(fastest, speed());
+        }
+        EXPECT_GT(Skater.vx, 0.0f) << "forward, along the view";
+        EXPECT_LE(fastest, limit * 1.00001f);
+        EXPECT_GT(fastest, limit * 0.98f);
+        Pointer.leftButton = kButtonUp;
+        Keyboard.altDown = 4;
+        Keyboard.moveKeys = kMoveForward;
+    }
+
+    // The arrow keys push by 2 x dt x sensitivity (the drag of the frame takes off 0.4 %).
+    flatRide();
+    Prefs.moveSensitivity = 1.0f;
+    Keyboard.moveKeys = kMoveForward | kMoveLeft;
+    step(0.02f, 1);
+    EXPECT_NEAR(Skater.vx, 0.04f, 0.0005f);
+    EXPECT_NEAR(std::fabs(Skater.vz), 0.04f, 0.0005f) << "and sideways";
+}
+
+TEST(Rider, SlopesPushOnlyWithBumpResponse) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    for (float response : {0.0f, 1.0f}) {
+        flatRide();
+        HeightGrid.generate(Heightmap::kMounds, 128);
+        rebuildTerrainSurface();
+        Prefs.bumpResponse = response;
+        Skater.moveTo(-1.0f, -5.0f, 0.7f);
+        step(0.02f);
+        EXPECT_NEAR(Skater.y, Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
+            << "the rider stays on top";
+        EXPECT_EQ(Skater.vx != 0.0f, response != 0.0f);
+    }
+}
+
+TEST(Camera, FieldOfViewPlanesAndLook) {
+    Park park("", 16, 16);
+    ASSERT_TRUE(park.ready);
+    flatRide();
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 0), 100.0f);
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 3), 89.0f);
+    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 6), 56.0f);
+    Screen.setLetterbox(0);
+    setProjection(Skater, Prefs, Screen);
+    float m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, m);
+    EXPECT_NEAR(m[14] / (m[10] + 1.0f), 10.0f, 1e-3) << "far plane";
+    EXPECT_NEAR(m[14] / (m[10] - 1.0f), 0.01f, 1e-5) << "near plane";
+
+    park.fake.warps.clear();
+    Pointer.x = 10;
+    Pointer.moved = 1;
+    Skater.heading = 359.0f;
+    Skater.look(0);
+    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4);
+    EXPECT_EQ(Pointer.moved, 0);
+    ASSERT_EQ(park.fake.warps.size(), 1u);
+    EXPECT_EQ(park.fake.warps[0], std::make_pair(500, 500));
+    Prefs.cameraMode = 2;
+    Pointer.x = 50;
+    Pointer.moved = 1;
+    Skater.look(0);
+    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4) << "Hold ignores the pointer";
+    EXPECT_EQ(park.fake.warps.size(), 1u) << "and does not re-centre it";
+
+    EXPECT_FLOAT_EQ(wrapAngle(360.0f), 360.0f);
+    EXPECT_FLOAT_EQ(wrapAngle(-1.0f), 359.0f);
+    EXPECT_EQ(wrapAngle(NAN), 0.0f);
+    EXPECT_LE(wrapAngle(3.0e30f), 360.0f);
+
+    // Non-finite settings never stall a frame.
+    Prefs.cameraMode = 1;
+    Prefs.mouseSensitivity = Prefs.damping = Skater.damping = INFINITY;
+    Prefs.heightScale = NAN;
+    Pointer.x = 7;
+    Pointer.moved = 1;
+    Pointer.leftButton = kButtonHeld;
+    for (int i = 0; i < 5; ++i) step(0.02f);
+    EXPECT_TRUE(std::isfinite(Skater.heading));
+    Prefs.cameraMode = 0;
+    step(0.02f);
+}
