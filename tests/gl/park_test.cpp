@@ -57,6 +57,20 @@ TEST(World, StartUpFillsTheCatalogueInItsOrder) {
     EXPECT_EQ(Dialogs.currentDialog, 2);
 }
 
+TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
+    GlContext gl(32, 24);
+    FakePlatform fake;
+    TempFolder folder(true);
+    PrefsRecord saved;
+    saved.setDefaults();
+    saved.tessellation = 40;
+    ASSERT_EQ(saved.savePrefs("Rampix"), 0);
+    ASSERT_TRUE(startPark(gl));
+    EXPECT_EQ(Terrain.columns, 40);
+    initVars();
+    EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
+}
+
 TEST(World, AMissingImageKeepsItsSlotEmpty) {
     Park park("sand.bmp");
     ASSERT_TRUE(park.ready);

@@ -116,6 +116,7 @@ TEST_F(Keys, EachKeyFromTheDefaults) {
             press(static_cast<unsigned char>(row.key));
         EXPECT_NEAR(row.value(), row.expected, 1e-6 * (1 + std::fabs(row.expected))) << row.key;
         EXPECT_EQ(status(), row.message) << row.key;
+        EXPECT_EQ(Prefs.depthCueFog, row.key == 'D' ? 0 : 1) << row.key;
     }
     SetUp();
     special(kKeyF11);
