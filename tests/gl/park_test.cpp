@@ -335,6 +335,13 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
     step(0.02f, 1);
     EXPECT_NEAR(Skater.vx, 0.04f, 0.0005f);
     EXPECT_NEAR(std::fabs(Skater.vz), 0.04f, 0.0005f) << "and sideways";
+    for (const auto& [keys, vy] : {std::pair{kMoveUp, 0.04f}, {kMoveDown, -0.04f}}) {
+        flatRide();
+        Keyboard.moveKeys = keys;
+        step(0.02f, 1);
+        EXPECT_NEAR(Skater.vy, vy, 0.0005f) << "Ctrl+Up and Ctrl+Down move along the view's vertical";
+        EXPECT_NEAR(Skater.vx, 0.0f, 1e-6);
+    }
 }
 
 TEST(Rider, SlopesPushOnlyWithBumpResponse) {

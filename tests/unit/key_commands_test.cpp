@@ -310,3 +310,10 @@ TEST_F(Keys, RepeatedStepKeysStopAtTheLargestFiniteValue) {
     runKeyCommand('_');
     EXPECT_EQ(Prefs.moveSpeed, static_cast<float>(largest * 0.9)) << "and back down from there";
 }
+
+// The key that ends the splash is the start signal; keys typed after it wait for the park, in order.
+TEST_F(Keys, KeysAfterTheSplashKeyWaitForThePark) {
+    for (const int key : {int{'a'}, int{'x'}, 27}) onSplashKey(static_cast<unsigned char>(key), 0, 0);
+    EXPECT_EQ(Keyboard.key, 'a');
+    for (const int held : {int{'x'}, 27, 0}) EXPECT_EQ(Keyboard.takeHeldKey(), held);
+}
