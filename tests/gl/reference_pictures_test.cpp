@@ -15,6 +15,7 @@
 #include "app/park_actions.h"
 #include "support/fake_platform.h"
 #include "support/park_start.h"
+#include "support/picture_check.h"
 #include "support/test_files.h"
 
 namespace {
@@ -99,22 +100,9 @@ TEST_P(ReferencePictures, MatchTheStoredPicture) {
     if (scene.more) scene.more();
     frames(scene.frames);
 
-    const std::string path = std::string(RAMPIX_SOURCE_DIR) + "/tests/data/" + scene.name + ".png";
-    const Bytes rgba = gl.readRgba();
-    Bytes picture;  // RGB, top row first
-    for (int y = kHeight - 1; y >= 0; --y)
-        for (size_t i = y * kWidth * 4; i < (y + 1) * kWidth * 4u; ++i)
-            if (i % 4 != 3) picture.push_back(rgba[i]);
-    if (std::getenv("RAMPIX_UPDATE_PICTURES")) writeFile(path, encodePng(kWidth, kHeight, 3, picture));
-    Bytes stored;
-    int width = 0, height = 0;
-    ASSERT_TRUE(decodeStoredPng(path, &width, &height, &stored)) << path;
-    ASSERT_EQ(width * height * 3, static_cast<int>(picture.size()));
-    int differing = 0;
-    for (size_t i = 0; i < picture.size(); i += 3)
-        differing += std::abs(picture[i] - stored[i]) > 12 || std::abs(picture[i + 1] - stored[i + 1]) > 12 ||
-                     std::abs(picture[i + 2] - stored[i + 2]) > 12;
-    EXPECT_LE(differing, 6) << "pixels unlike " << path;
+    const int differing = pixelsUnlikeStored(gl, scene.name);
+    EXPECT_GE(differing, 0) << "no stored picture " << scene.name;
+    EXPECT_LE(differing, 6) << "pixels unlike " << scene.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Park, ReferencePictures, ::testing::ValuesIn(kScenes),
