@@ -8,7 +8,8 @@ bool writeFile(const std::string& path, const Bytes& bytes) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return false;
     }
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty file is written by opening it alone: fwrite must not be handed a null buffer.
+    const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     if (std::fclose(f) != 0 || !ok) {
         std::fprintf(stderr, "error writing %s\n", path.c_str());
         return false;
