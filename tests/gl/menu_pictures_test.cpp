@@ -15,22 +15,12 @@ TEST(MenuPictures, StandardAndCustomControls) {
     FakePlatform fake;
     TempFolder folder(true);
     ASSERT_TRUE(startPark(gl));
-    Clock.tick();
-    Clock.restart();
-    const auto frames = [&fake](int count) {
-        for (int i = 0; i < count; ++i) {
-            fake.elapsedMs += 50;
-            runFrame();
-        }
-    };
-    frames(44);  // past the fade-in; then past the title crawl
-    Clock.offset += 20.0f;
-    Clock.prevNow += 20.0f;
+    passFadeIn(fake, 20.0f);
     Flags.paused = 1;
     togglePopupMenu(MenuToggleSource::Key);
     for (const int menu : {kStandardMenu, kCustomMenu}) {
         Dialogs.openDialog(menu, 1);
-        frames(3);
+        runFrames(fake, 3);
         EXPECT_LE(pixelsUnlikeStored(gl, menu == kStandardMenu ? "standard_menu" : "custom_menu"), 6) << menu;
     }
 }

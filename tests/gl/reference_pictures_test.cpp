@@ -83,22 +83,11 @@ TEST_P(ReferencePictures, MatchTheStoredPicture) {
     FakePlatform fake;
     TempFolder folder(true);
     ASSERT_TRUE(startPark(gl));
-    Clock.tick();
-    Clock.restart();
-    int ms = 0;
-    const auto frames = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            fake.elapsedMs = ms += 50;
-            runFrame();
-        }
-    };
-    frames(44);  // past the two-second fade-in, then past the title crawl's twenty seconds (or into it)
-    Clock.offset += scene.skip;
-    Clock.prevNow += scene.skip;
-    frames(1);
+    passFadeIn(fake, scene.skip);  // and past the title crawl's twenty seconds, or into it
+    runFrames(fake, 1);
     for (const char* key = scene.keys; *key; ++key) onKey(static_cast<unsigned char>(*key), 0, 0);
     if (scene.more) scene.more();
-    frames(scene.frames);
+    runFrames(fake, scene.frames);
 
     const int differing = pixelsUnlikeStored(gl, scene.name);
     EXPECT_GE(differing, 0) << "no stored picture " << scene.name;
