@@ -1,7 +1,5 @@
-// The one-key commands, function keys, pointer and mouse buttons, driven through the real input
-// callbacks against the program's own globals.
-#include "app/key_commands.h"
-
+// The one-key commands, function keys, pointer and mouse buttons through the real input callbacks on the
+// program's globals; keys typed during start-up; the command line.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,25 +7,27 @@
 #include <tuple>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
+#include "app/key_commands.h"
 #include "support/fake_platform.h"
 
 namespace {
-class Keys : public ::testing::Test {
-  protected:
+struct Keys : ::testing::Test {
+    FakePlatform fake;
     void SetUp() override {
         Prefs.setDefaults();
         Prefs.cameraMode = 1;
         Prefs.imageIndex = 0;
         Skater.fieldOfView = 100.0f;
-        Flags.menuActive = Flags.helpVisible = Flags.infoVisible = Flags.paused = 0;
-        Flags.exitStartTime = 0.0f;
+        Flags = RunFlags();
         Screen.clearPasses = 0;
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
         Keyboard = KeyboardState();
         Sounds.enabled = 0;
+        StatusLine.setText("");
     }
     void press(unsigned char key, int times = 1) {
         for (int i = 0; i < times; ++i) onKey(key, 0, 0);
@@ -44,9 +44,7 @@ class Keys : public ::testing::Test {
         return {Flags.menuActive, Flags.helpVisible, Flags.infoVisible, Prefs.cameraMode,
                 fake.cursors.empty() ? CursorShape::Arrow : fake.cursors.back()};
     }
-    FakePlatform fake;
 };
-
 constexpr int kDown = 0, kUp = 1;
 }  // namespace
 
@@ -107,8 +105,6 @@ TEST_F(Keys, EachKeyFromTheDefaults) {
 #undef FIELD
     for (const Row& row : rows) {
         SetUp();
-        StatusLine.setText("");
-        Flags = RunFlags();
         Prefs.cameraZ = 1.0f;
         if (row.key >= 1000)
             special(row.key - 1000);
@@ -147,7 +143,6 @@ TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheM
         EXPECT_EQ(status(), message);
         EXPECT_TRUE(before != 32 || Terrain.columns == 31) << "the mesh is rebuilt at the new tessellation";
     }
-
     Terrain.vertices[0][0].y = 99.0f;  // a mark that only a rebuild removes
     for (unsigned char key : {'i', 'l', 'w', '-', ','}) press(key);
     special(kKeyHome);
@@ -156,7 +151,10 @@ TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheM
     EXPECT_NE(Terrain.vertices[0][0].y, 99.0f) << "a new shape rebuilds the mesh";
 }
 
-TEST_F(Keys, LetterboxPingPongExitAndQuickExit) {
+// Letterbox steps up and down again; Escape starts the exit and Q ends it at once; the menu key holds
+// the view; help closes the menu and info; a key after full screen cancels the second black clear
+// unless it asks for one itself, and leaving full screen gives 600 x 600.
+TEST_F(Keys, LetterboxExitMenuHelpAndFullScreen) {
     for (int level : {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1}) {
         press('l');
         ASSERT_EQ(std::make_pair(Prefs.letterbox, Screen.clearPasses), std::make_pair(level, 1));
@@ -164,16 +162,13 @@ TEST_F(Keys, LetterboxPingPongExitAndQuickExit) {
     Prefs.letterbox = 3;  // a load, say: the direction follows the value
     press('L');
     EXPECT_EQ(Prefs.letterbox, 4);
-
     Clock.now = 10.0f;
     press(27);
     EXPECT_FLOAT_EQ(Flags.exitStartTime, 10.0f);
     Clock.now = 10.3f;
     press('Q');
     EXPECT_FLOAT_EQ(Flags.exitStartTime, 5.3f);
-}
 
-TEST_F(Keys, MenuKeyHelpKeyAndFullScreen) {
     using std::make_tuple;
     press('`');
     EXPECT_EQ(view(), make_tuple(1, 0, 0, 2, CursorShape::Arrow)) << "the view holds while the menu is open";
@@ -182,17 +177,15 @@ TEST_F(Keys, MenuKeyHelpKeyAndFullScreen) {
     Prefs.cameraMode = 0;
     press('`', 2);
     EXPECT_EQ(Prefs.cameraMode, 0);
-
     press('`');
     Flags.infoVisible = 1;
     press('?');
     EXPECT_EQ(view(), make_tuple(0, 1, 0, 1, CursorShape::None))
         << "help closes the menu and info, forces Manual";
+    Screen.clearPasses = 0;
     press('/');
-    EXPECT_EQ(std::make_pair(Flags.helpVisible, Screen.clearPasses), std::make_pair(0, 1))
-        << "hiding the help screen clears it away";
+    EXPECT_EQ(std::make_pair(Flags.helpVisible, Screen.clearPasses), std::make_pair(0, 1));
 
-    // A key after full screen cancels the second black clear, unless it asks for a clear itself.
     Prefs.fullScreen = 0;
     Screen.clearPasses = 0;
     press('f');
@@ -226,9 +219,8 @@ TEST_F(Keys, FunctionKeysClampFogAndFade) {
     Prefs.screenClear = 0;
     int presses = 0;
     for (; Prefs.screenClear == 0 && presses < 100; ++presses) special(kKeyF12);
-    EXPECT_EQ(presses, 24);
-    EXPECT_EQ(Prefs.fadeEffect, 1.0f);
-    EXPECT_EQ(status(), "Fade Effect: 100.00");
+    EXPECT_EQ(std::make_tuple(presses, Prefs.fadeEffect, status()),
+              std::make_tuple(24, 1.0f, std::string("Fade Effect: 100.00")));
     special(kKeyF11);
     EXPECT_FLOAT_EQ(Prefs.fadeEffect, 0.95f);
     EXPECT_EQ(Prefs.screenClear, 0);
@@ -270,11 +262,10 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
     EXPECT_EQ(Flags.menuActive, 1);
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.rightButton, 0);
-
     onMouseButton(2, kDown, 0, 0);
     EXPECT_EQ(view(), std::make_tuple(0, 0, 0, 1, CursorShape::None));
-    EXPECT_EQ(Screen.clearPasses, 1);
-    EXPECT_EQ(fake.warps.back(), std::make_pair(500, 500));
+    EXPECT_EQ(std::make_pair(Screen.clearPasses, fake.warps.back()),
+              std::make_pair(1, std::make_pair(500, 500)));
     onMouseButton(2, kUp, 0, 0);
     onMouseButton(3, kDown, 0, 0);  // a wheel event in the same frame
     EXPECT_EQ(Flags.menuActive, 0) << "only the press that moves the button down toggles";
@@ -291,6 +282,20 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
     EXPECT_EQ(Pointer.leftButton, kButtonReleased);
     Pointer.ageButtons();
     EXPECT_EQ(Pointer.leftButton, kButtonUp);
+
+    // Entering Manual with the menu open forgets the overlay position the pointer had.
+    PrefsRecord prefs;
+    prefs.setDefaults();
+    PointerState pointer;
+    fake.cursors.clear();
+    for (const int menuActive : {1, 0}) {
+        prefs.cameraMode = 0;
+        pointer.trackPointer(700, 100, prefs, 768);  // overlay coordinates, hundreds of pixels
+        prefs.cameraMode = 1;
+        pointer.updateCursor(prefs, menuActive);
+        EXPECT_EQ(std::make_pair(pointer.x, pointer.y), std::make_pair(0, 0)) << menuActive;
+    }
+    EXPECT_EQ(fake.cursors.front(), CursorShape::Arrow) << "the menu keeps its arrow";
 }
 
 // Settings stepped by keys stay finite however often a key is pressed, so the picture survives and a
@@ -311,9 +316,50 @@ TEST_F(Keys, RepeatedStepKeysStopAtTheLargestFiniteValue) {
     EXPECT_EQ(Prefs.moveSpeed, static_cast<float>(largest * 0.9)) << "and back down from there";
 }
 
-// The key that ends the splash is the start signal; keys typed after it wait for the park, in order.
+// The key that ends the splash is the start signal; keys typed after it wait for the park, in order,
+// sixteen at most.
 TEST_F(Keys, KeysAfterTheSplashKeyWaitForThePark) {
-    for (const int key : {int{'a'}, int{'x'}, 27}) onSplashKey(static_cast<unsigned char>(key), 0, 0);
+    for (const int key : {int{'a'}, int{'x'}, 27, int{'q'}, 27})
+        onSplashKey(static_cast<unsigned char>(key), 0, 0);
     EXPECT_EQ(Keyboard.key, 'a');
-    for (const int held : {int{'x'}, 27, 0}) EXPECT_EQ(Keyboard.takeHeldKey(), held);
+    for (const int held : {int{'x'}, 27, int{'q'}, 27, 0}) EXPECT_EQ(Keyboard.takeHeldKey(), held);
+    for (int i = 0; i < 40; ++i) Keyboard.holdKey('a');
+    int kept = 0;
+    while (Keyboard.takeHeldKey()) ++kept;
+    EXPECT_EQ(kept, 16);
+}
+
+// The program's own options among GLUT's; the messages themselves are checked on the real program.
+TEST(CommandLine, ReadsTheRateAndStepsOverGlutsOptions) {
+    struct Case {
+        std::vector<const char*> arguments;
+        int exitStatus, maxFps;  // -1: run; -1: the screen's rate
+    };
+    const Case cases[] = {
+        {{}, -1, -1},
+        {{"--max-fps=0"}, -1, 0},
+        {{"--max-fps", "1000"}, -1, 1000},
+        {{"-display", ":1", "-sync", "--max-fps=30", "-geometry", "--help"}, -1, 30},
+        {{"-iconic", "-direct", "-indirect", "-gldebug"}, -1, -1},
+        {{"-h"}, 0, -1},
+        {{"--max-fps=30", "--version", "--bogus"}, 0, 30},
+        {{"--max-fps=1001"}, 2, -1},
+        {{"--max-fps="}, 2, -1},
+        {{"--max-fps=6O"}, 2, -1},
+        {{"--max-fps"}, 2, -1},
+        {{"-display"}, -1, -1},
+        {{"park.pref"}, 2, -1},
+        {{"-help"}, 2, -1},
+    };
+    for (Case c : cases) {
+        const std::string line = c.arguments.empty() ? "" : c.arguments[0];
+        c.arguments.insert(c.arguments.begin(), "rampix");
+        const CommandLine result = parseCommandLine(static_cast<int>(c.arguments.size()), c.arguments.data());
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << line;
+        EXPECT_TRUE(result.exitStatus >= 0 || result.maxFps == c.maxFps) << line;
+        EXPECT_EQ(result.message.empty(), result.exitStatus < 0) << line;
+        EXPECT_TRUE(line != "park.pref" ||
+                    result.message.rfind("rampix: unexpected argument 'park.pr", 0) == 0)
+            << result.message;
+    }
 }
