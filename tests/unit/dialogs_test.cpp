@@ -1,4 +1,4 @@
-// The menu widgets, the dialog manager's layout and stack, and the menu commands on the program's globals.
+// The menu widgets, and the dialog manager's menus, stack and console lines.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -6,10 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/dialog_commands.h"
-#include "app/globals.h"
-#include "support/fake_platform.h"
-#include "support/test_files.h"
+#include "app/globals.h"  // the widgets, the manager and what it shows
 #include "ui/back_button_item.h"
 #include "ui/button_item.h"
 #include "ui/dialog_menus.h"
@@ -55,9 +52,9 @@ std::string valueText(const SliderItem& s) {
 }
 }  // namespace
 
-// A quadratic slider clicked at mid-track gives a quarter; edges count as inside; only the focused
-// slider follows a drag above or below it; keys step by a hundredth, or whole steps up to a half-step
-// maximum, and only Left and Right answer.
+// A quadratic slider clicked at mid-track gives a quarter; edges count as inside (the origin is truncated
+// to whole pixels); only the focused slider follows a drag above or below it; keys step by a hundredth,
+// or whole steps up to a half-step maximum, and only Left and Right answer.
 TEST(SliderItem, ClicksDragsAndKeys) {
     SliderItem s;
     initSlider(s, 2.0f, 2.0f, 10.0f, 0, 0);
@@ -69,19 +66,6 @@ TEST(SliderItem, ClicksDragsAndKeys) {
     EXPECT_FLOAT_EQ(s.knobOffset(), 0.0f);
 
     initSlider(s, 0.0f, 0.0f, 1.0f, 0, 1);
-    const struct {
-        int x, y, hit;
-    } hits[] = {{40, 120, kHitInside},
-                {180, 144, kHitInside},
-                {39, 120, kHitVertical},
-                {181, 119, 0},
-                {100, 145, kHitHorizontal}};
-    PointerState pointer;
-    for (const auto& c : hits) {
-        std::tie(pointer.x, pointer.y) = std::tie(c.x, c.y);
-        EXPECT_EQ(s.hitTest(pointer, 10.9f, 20.9f), c.hit)
-            << c.x << "," << c.y;  // the origin counts as (10, 20)
-    }
     const Step steps2[] = {{40, 120, P, 0, 0, 0, Act, 0.0f},
                            {180, 144, P, 0, 0, 0, Act, 1.0f},
                            {39, 120, P, 0, 0, 0, No, 1.0f},
@@ -283,140 +267,4 @@ TEST(DialogManager, StackLimitsAndConsoleLines) {
     EXPECT_FLOAT_EQ(static_cast<SliderItem*>(unwired.item(6))->value, 0.0f);
     unwired.buildDialog(-1, 1);
     EXPECT_EQ(unwired.itemCount, 0);
-}
-
-namespace {
-// The menus on the program's globals, run through the dialog manager's command hook.
-struct Commands : ::testing::Test {
-    FakePlatform fake;
-    void SetUp() override {
-        Prefs.setDefaults();
-        Prefs.cameraMode = 1;
-        Flags.menuActive = 1;
-        Flags.exitStartTime = 0.0f;
-        Screen.clearPasses = 0;
-        Sounds.enabled = 0;
-        Dialogs.prefs = &Prefs;
-        Dialogs.screen = &Screen;
-        Dialogs.pausedFlag = &Flags.paused;
-        Dialogs.soundOnFlag = &Sounds.enabled;
-        Dialogs.infoVisibleFlag = &Flags.infoVisible;
-        Dialogs.command = executeDialogCommand;
-        Dialogs.depth = 0;
-        Dialogs.buildDialog(kMainMenu, 1);
-    }
-    void activate(int id, float value = 0.0f) {
-        Dialogs.selectedId = id;
-        Dialogs.selectedValue = value;
-        executeDialogCommand();
-    }
-    std::string status() const { return StatusLine.text; }
-};
-}  // namespace
-
-// Each widget that sets a value, moved to a value: the setting it writes and the message it shows.
-TEST_F(Commands, EachWidgetSetsItsSettingAndSaysSo) {
-    struct Row {
-        int menu, id;
-        float value;
-        double (*read)();
-        double expected;
-        const char* message;
-    };
-#define READ(expr) [] { return static_cast<double>(expr); }
-    const Row rows[] = {
-        {kStandardMenu, 56, 2.5f, READ(Prefs.rotateSpeed), 2.5, "Rotate Speed: 2.50"},
-        {kStandardMenu, 60, 1.5f, READ(Prefs.heightScale), 1.5, "Home: 1.50"},
-        {kStandardMenu, 51, 42.75f, READ(Prefs.fovDegrees), 42, "Fov: 42.75"},
-        {kStandardMenu, 51, 42.75f, READ(Skater.fieldOfView), 42.75, "Fov: 42.75"},
-        {kStandardMenu, 52, -1.25f, READ(Prefs.cameraZ), -1.25, "CameraZ: -1.25"},
-        {kStandardMenu, 59, 3.9f, READ(Prefs.letterbox), 3, "Letterbox: 3"},
-        {kStandardMenu, 59, 3.9f, READ(Screen.clearPasses), 1, "Letterbox: 3"},
-        {kStandardMenu, 58, 2.5f, READ(Prefs.polygonMode), 2, ""},
-        {kStandardMenu, 96, 0.0f, READ(Prefs.screenClear), 0, ""},
-        {kStandardMenu, 97, 1.0f, READ(Flags.paused), 1, ""},
-        {kStandardMenu, 70, 1.0f, READ(Sounds.enabled), 1, ""},
-        {kCustomMenu, 73, 2.5f, READ(Prefs.bumpResponse), 2.5, "Bump Response:   2.5"},
-        {kCustomMenu, 20, 0.75f, READ(Prefs.damping), 0.75, "Motion Damping/Drag: 0.75"},
-        {kCustomMenu, 20, 0.75f, READ(Skater.damping), 0.75, "Motion Damping/Drag: 0.75"},
-        {kCustomMenu, 21, 4.5f, READ(Prefs.textureMag), 4.5, "Texture Magnification: 4.50"},
-        {kCustomMenu, 71, 1.25f, READ(Prefs.mouseSensitivity), 1.25, "Mouse Sensitivity: 1.25"},
-        {kCustomMenu, 72, 0.5f, READ(Prefs.moveSensitivity), 0.5, "Move Sensitivity: 0.50"},
-        {kCustomMenu, 10, 0.3f, READ(Prefs.ambient), 0.3, ""},
-        {kCustomMenu, 11, 0.4f, READ(Prefs.diffuse), 0.4, ""},
-        {kCustomMenu, 12, 0.6f, READ(Prefs.specular), 0.6, ""},
-        {kCustomMenu, 13, 0.7f, READ(Prefs.reflective), 0.7, ""},
-        {kCustomMenu, 14, 64.0f, READ(Prefs.shininess), 64, ""},
-        {kCustomMenu, 41, 2.9f, READ(Prefs.bumpOption), 2, "Option 2/4: Rocks"},
-        {kCustomMenu, 40, 5.5f, READ(Prefs.imageIndex), 5, "Image 5/11: MetalGrain"},
-        {kCustomMenu, 50, 70.9f, READ(Prefs.tessellation), 70, "Tesselation:: 70"},
-        {kCustomMenu, 50, 70.9f, READ(Terrain.columns), 70, "Tesselation:: 70"},
-        {kStandardMenu, 55, 1.0f, READ(Prefs.screenClear), 1, "Fade: 1.00"},
-        {kStandardMenu, 55, 1.0f, READ(Screen.clearPasses), 1, "Fade: 1.00"},
-        {kStandardMenu, 55, 0.5f, READ(Prefs.screenClear), 0, "Fade: 0.50"},
-        {kStandardMenu, 55, 0.015f, READ(Prefs.fadeEffect), 0, "Fade: 0.00"},
-    };
-#undef READ
-    for (const Row& row : rows) {
-        SetUp();
-        Dialogs.buildDialog(row.menu, 1);
-        StatusLine.setText("");
-        activate(row.id, row.value);
-        EXPECT_NEAR(row.read(), row.expected, 1e-6) << row.id;
-        EXPECT_EQ(status(), row.message) << row.id;
-    }
-}
-
-// The fog sliders push the other end, and the menu shows it; navigation keeps the stack and origin;
-// save and load keep the camera mode.
-TEST_F(Commands, FogNavigationSaveAndLoad) {
-    Dialogs.originX = 40.0f;
-    Dialogs.originY = -10.0f;
-    Dialogs.focusIndex = 5;
-    activate(3);  // Options...
-    ASSERT_EQ(Dialogs.currentDialog, kCustomMenu);
-    EXPECT_EQ(Dialogs.focusIndex, 0) << "a new dialog starts with its first widget focused";
-    Prefs.fogEnd = 4.0f;
-    activate(22, 5.0f);
-    EXPECT_EQ(std::make_tuple(Prefs.fogEnd, Prefs.depthCueFog, status()),
-              std::make_tuple(5.01f, 1, std::string("Fog Start Distance: 5.00")));
-    EXPECT_FLOAT_EQ(static_cast<SliderItem*>(Dialogs.item(10))->value, 5.01f)
-        << "the menu shows the moved end";
-    activate(23, 1.0f);
-    EXPECT_FLOAT_EQ(Prefs.fogStart, 0.99f);
-
-    activate(92);
-    activate(92);
-    EXPECT_EQ(std::make_pair(Dialogs.currentDialog, Dialogs.depth), std::make_pair(int{kCustomMenu}, 1))
-        << "switching between the control dialogs does not push";
-    activate(93);
-    EXPECT_EQ(std::make_tuple(Dialogs.currentDialog, Dialogs.originX, Dialogs.originY),
-              std::make_tuple(int{kMainMenu}, 40.0f, -10.0f));
-    activate(80);
-    EXPECT_EQ(Flags.infoVisible, 1);
-    Clock.now = 12.0f;
-    activate(99);
-    EXPECT_EQ(std::make_pair(Flags.menuActive, Flags.exitStartTime), std::make_pair(0, 12.0f));
-
-    TempFolder folder(true);
-    activate(2);  // Load...
-    ASSERT_EQ(Dialogs.currentDialog, kLoadMenu);
-    activate(1);
-    EXPECT_EQ(status(), "Could NOT Load Prefs");
-    Prefs.cameraMode = 0;
-    Prefs.fovDegrees = 33;
-    activate(93);
-    activate(1);  // Save...
-    ASSERT_EQ(Dialogs.currentDialog, kSaveMenu);
-    activate(1);
-    EXPECT_EQ(status(), "Saved Prefs");
-    Prefs.cameraMode = 2;
-    Prefs.fovDegrees = 90;
-    activate(93);
-    activate(2);
-    activate(1);
-    EXPECT_EQ(status(), "Loaded Prefs");
-    EXPECT_EQ(std::make_tuple(Prefs.fovDegrees, Skater.fieldOfView, Prefs.cameraMode),
-              std::make_tuple(33, 33.0f, 2))
-        << "the camera mode never comes from the file";
 }

@@ -1,5 +1,5 @@
-// The one-key commands, function keys, pointer and mouse buttons through the real input callbacks on the
-// program's globals; keys typed during start-up; the command line.
+// The commands of keys, pointer, mouse buttons and menus through the real input callbacks and the
+// dialog command hook on the program's globals; keys typed during start-up; the command line.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,18 +8,22 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/dialog_commands.h"
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/key_commands.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
+#include "ui/dialog_menus.h"
+#include "ui/slider_item.h"
 
 namespace {
-struct Keys : ::testing::Test {
+// The program's globals from their defaults, the menus wired as at start-up.
+struct Commands : ::testing::Test {
     FakePlatform fake;
     void SetUp() override {
         Prefs.setDefaults();
         Prefs.cameraMode = 1;
-        Prefs.imageIndex = 0;
         Skater.fieldOfView = 100.0f;
         Flags = RunFlags();
         Screen.clearPasses = 0;
@@ -27,6 +31,14 @@ struct Keys : ::testing::Test {
         Pointer = PointerState();
         Keyboard = KeyboardState();
         Sounds.enabled = 0;
+        Dialogs.prefs = &Prefs;
+        Dialogs.screen = &Screen;
+        Dialogs.pausedFlag = &Flags.paused;
+        Dialogs.soundOnFlag = &Sounds.enabled;
+        Dialogs.infoVisibleFlag = &Flags.infoVisible;
+        Dialogs.command = executeDialogCommand;
+        Dialogs.depth = 0;
+        Dialogs.buildDialog(kMainMenu, 1);
         StatusLine.setText("");
     }
     void press(unsigned char key, int times = 1) {
@@ -38,6 +50,12 @@ struct Keys : ::testing::Test {
             onSpecialKeyUp(key, 0, 0);
         }
     }
+    // A menu widget moved to a value, run through the dialog manager's command hook.
+    void activate(int id, float value = 0.0f) {
+        Dialogs.selectedId = id;
+        Dialogs.selectedValue = value;
+        executeDialogCommand();
+    }
     std::string status() const { return StatusLine.text; }
     // The menu, help and info flags, the camera mode and the last cursor asked for.
     std::tuple<int, int, int, int, CursorShape> view() const {
@@ -46,73 +64,111 @@ struct Keys : ::testing::Test {
     }
 };
 constexpr int kDown = 0, kUp = 1;
+constexpr int kSpecial = 1000, kStandard = 2000 + 100 * kStandardMenu, kCustom = 2000 + 100 * kCustomMenu;
 }  // namespace
 
-// One press of each key from the defaults: the value it leaves and the message it shows.
-TEST_F(Keys, EachKeyFromTheDefaults) {
+// One press of each key from the defaults, and each menu widget that sets a value moved to a value: the
+// value it leaves and the message it shows.
+TEST_F(Commands, EachKeyAndWidgetFromTheDefaults) {
     struct Row {
-        int key;  // special keys are offset by 1000
+        int input;  // a key, kSpecial + a special key, or kStandard or kCustom + a widget's id
+        float widgetValue;
         double (*value)();
         double expected;
         const char* message;
     };
-#define FIELD(name) [] { return static_cast<double>(Prefs.name); }
+#define READ(expr) [] { return static_cast<double>(expr); }
     const Row rows[] = {
-        {'(', FIELD(lightRotateSpeed), 0.9, "Light Rotate Speed: 0.90"},
-        {')', FIELD(lightRotateSpeed), 1.111111, "Light Rotate Speed: 1.11"},
-        {'-', FIELD(rotateSpeed), 0.9, "Rotate Speed: 0.90"},
-        {'=', FIELD(rotateSpeed), 1.111111, "Rotate Speed: 1.11"},
-        {'_', FIELD(moveSpeed), 0.9, "Movement Speed: 0.90"},
-        {'+', FIELD(moveSpeed), 1.111111, "Movement Speed: 1.11"},
-        {'{', FIELD(cameraZ), 0.95, "CameraZ: 0.95"},  // from 1, not the default 0
-        {'}', FIELD(cameraZ), 1.05, "CameraZ: 1.05"},
-        {'[', FIELD(objectSize), 0.95, "Object Size: 0.95"},
-        {']', FIELD(objectSize), 1.055555, "Object Size: 1.06"},
-        {',', FIELD(fovDegrees), 101, "FOV: 101 Degrees"},
-        {'.', FIELD(fovDegrees), 99, "FOV:  99 Degrees"},
-        {'<', FIELD(tessellation), 62, "Tesselation: 62"},
-        {'>', FIELD(tessellation), 64, "Tesselation: 64"},
-        {'c', FIELD(fpsClockOn), 1, "Frame/Second Clock On"},
-        {'D', FIELD(depthCueFog), 0, "DepthCue Fog Off"},
-        {'p', [] { return static_cast<double>(Flags.paused); }, 1, "Pause"},
-        {'s', FIELD(spotlightsOn), 0, "SpotLights Off"},
-        {'T', FIELD(texturesOn), 0, "Textures Off"},
-        {'u', FIELD(universeOn), 0, "Universe Off"},
-        {' ', FIELD(screenClear), 0, ""},
-        {'w', FIELD(polygonMode), 1, ""},
-        {'i', FIELD(imageIndex), 1, "Image 1/11: Cloud"},
-        {'O', FIELD(bumpOption), 0, "Option 0/4: Mounds"},
-        {'l', FIELD(letterbox), 1, "Letterbox: 1"},
-        {'v', FIELD(cameraMode), 2, "Camera 3: Hold"},
-        {'V', [] { return static_cast<double>(Pointer.moved); }, 1, "Camera 3: Hold"},
-        {'B', [] { return static_cast<double>(Flags.counterB); }, 2, "B: 2"},
-        {'b', [] { return static_cast<double>(Flags.counterSmallB); }, 3, "b: 3"},
-        {1000 + kKeyF1, FIELD(damping), 0.9, "F1/F2: 0.90"},
-        {1000 + kKeyF2, FIELD(damping), 1.111111, "F1/F2: 1.11"},
-        {1000 + kKeyF3, FIELD(textureMag), 0.9, "F3/F4: 0.90"},
-        {1000 + kKeyF4, FIELD(textureMag), 1.111111, "F3/F4: 1.11"},
-        {1000 + kKeyF5, FIELD(fogStart), 0.095, "FogStart: 0.09"},
-        {1000 + kKeyF6, FIELD(fogStart), 0.105263, "FogStart: 0.11"},
-        {1000 + kKeyF7, FIELD(fogEnd), 4.75, "FogEnd: 4.75"},
-        {1000 + kKeyF8, FIELD(fogEnd), 5.26315, "FogEnd: 5.26"},
-        {1000 + kKeyF9, FIELD(bumpResponse), 0.9, "F7/F8: 0.90"},
-        {1000 + kKeyF10, FIELD(bumpResponse), 1.111111, "F7/F8: 1.11"},
-        {1000 + kKeyF11, FIELD(fadeEffect), 0.285, "Fade Effect: 28.50"},
-        {1000 + kKeyF12, FIELD(fadeEffect), 0.315789, "Fade Effect: 31.58"},
-        {1000 + kKeyHome, FIELD(heightScale), 1.05263, "Home/End: 1.05"},
-        {1000 + kKeyEnd, FIELD(heightScale), 0.95, "Home/End: 0.95"},
+        {'(', 0, READ(Prefs.lightRotateSpeed), 0.9, "Light Rotate Speed: 0.90"},
+        {')', 0, READ(Prefs.lightRotateSpeed), 1.111111, "Light Rotate Speed: 1.11"},
+        {'-', 0, READ(Prefs.rotateSpeed), 0.9, "Rotate Speed: 0.90"},
+        {'=', 0, READ(Prefs.rotateSpeed), 1.111111, "Rotate Speed: 1.11"},
+        {'_', 0, READ(Prefs.moveSpeed), 0.9, "Movement Speed: 0.90"},
+        {'+', 0, READ(Prefs.moveSpeed), 1.111111, "Movement Speed: 1.11"},
+        {'{', 0, READ(Prefs.cameraZ), 0.95, "CameraZ: 0.95"},  // from 1, not the default 0
+        {'}', 0, READ(Prefs.cameraZ), 1.05, "CameraZ: 1.05"},
+        {'[', 0, READ(Prefs.objectSize), 0.95, "Object Size: 0.95"},
+        {']', 0, READ(Prefs.objectSize), 1.055555, "Object Size: 1.06"},
+        {',', 0, READ(Prefs.fovDegrees), 101, "FOV: 101 Degrees"},
+        {'.', 0, READ(Prefs.fovDegrees), 99, "FOV:  99 Degrees"},
+        {'<', 0, READ(Prefs.tessellation), 62, "Tesselation: 62"},
+        {'>', 0, READ(Prefs.tessellation), 64, "Tesselation: 64"},
+        {'c', 0, READ(Prefs.fpsClockOn), 1, "Frame/Second Clock On"},
+        {'D', 0, READ(Prefs.depthCueFog), 0, "DepthCue Fog Off"},
+        {'p', 0, READ(Flags.paused), 1, "Pause"},
+        {'s', 0, READ(Prefs.spotlightsOn), 0, "SpotLights Off"},
+        {'T', 0, READ(Prefs.texturesOn), 0, "Textures Off"},
+        {'u', 0, READ(Prefs.universeOn), 0, "Universe Off"},
+        {' ', 0, READ(Prefs.screenClear), 0, ""},
+        {'w', 0, READ(Prefs.polygonMode), 1, ""},
+        {'i', 0, READ(Prefs.imageIndex), 1, "Image 1/11: Cloud"},
+        {'O', 0, READ(Prefs.bumpOption), 0, "Option 0/4: Mounds"},
+        {'l', 0, READ(Prefs.letterbox), 1, "Letterbox: 1"},
+        {'v', 0, READ(Prefs.cameraMode), 2, "Camera 3: Hold"},
+        {'V', 0, READ(Pointer.moved), 1, "Camera 3: Hold"},
+        {'B', 0, READ(Flags.counterB), 2, "B: 2"},
+        {'b', 0, READ(Flags.counterSmallB), 3, "b: 3"},
+        {kSpecial + kKeyF1, 0, READ(Prefs.damping), 0.9, "F1/F2: 0.90"},
+        {kSpecial + kKeyF2, 0, READ(Prefs.damping), 1.111111, "F1/F2: 1.11"},
+        {kSpecial + kKeyF3, 0, READ(Prefs.textureMag), 0.9, "F3/F4: 0.90"},
+        {kSpecial + kKeyF4, 0, READ(Prefs.textureMag), 1.111111, "F3/F4: 1.11"},
+        {kSpecial + kKeyF5, 0, READ(Prefs.fogStart), 0.095, "FogStart: 0.09"},
+        {kSpecial + kKeyF6, 0, READ(Prefs.fogStart), 0.105263, "FogStart: 0.11"},
+        {kSpecial + kKeyF7, 0, READ(Prefs.fogEnd), 4.75, "FogEnd: 4.75"},
+        {kSpecial + kKeyF8, 0, READ(Prefs.fogEnd), 5.26315, "FogEnd: 5.26"},
+        {kSpecial + kKeyF9, 0, READ(Prefs.bumpResponse), 0.9, "F7/F8: 0.90"},
+        {kSpecial + kKeyF10, 0, READ(Prefs.bumpResponse), 1.111111, "F7/F8: 1.11"},
+        {kSpecial + kKeyF11, 0, READ(Prefs.fadeEffect), 0.285, "Fade Effect: 28.50"},
+        {kSpecial + kKeyF12, 0, READ(Prefs.fadeEffect), 0.315789, "Fade Effect: 31.58"},
+        {kSpecial + kKeyHome, 0, READ(Prefs.heightScale), 1.05263, "Home/End: 1.05"},
+        {kSpecial + kKeyEnd, 0, READ(Prefs.heightScale), 0.95, "Home/End: 0.95"},
+        {kStandard + 56, 2.5f, READ(Prefs.rotateSpeed), 2.5, "Rotate Speed: 2.50"},
+        {kStandard + 60, 1.5f, READ(Prefs.heightScale), 1.5, "Home: 1.50"},
+        {kStandard + 51, 42.75f, READ(Prefs.fovDegrees), 42, "Fov: 42.75"},
+        {kStandard + 51, 42.75f, READ(Skater.fieldOfView), 42.75, "Fov: 42.75"},
+        {kStandard + 52, -1.25f, READ(Prefs.cameraZ), -1.25, "CameraZ: -1.25"},
+        {kStandard + 59, 3.9f, READ(Prefs.letterbox), 3, "Letterbox: 3"},
+        {kStandard + 59, 3.9f, READ(Screen.clearPasses), 1, "Letterbox: 3"},
+        {kStandard + 58, 2.5f, READ(Prefs.polygonMode), 2, ""},
+        {kStandard + 96, 0.0f, READ(Prefs.screenClear), 0, ""},
+        {kStandard + 97, 1.0f, READ(Flags.paused), 1, ""},
+        {kStandard + 70, 1.0f, READ(Sounds.enabled), 1, ""},
+        {kCustom + 73, 2.5f, READ(Prefs.bumpResponse), 2.5, "Bump Response:   2.5"},
+        {kCustom + 20, 0.75f, READ(Prefs.damping), 0.75, "Motion Damping/Drag: 0.75"},
+        {kCustom + 20, 0.75f, READ(Skater.damping), 0.75, "Motion Damping/Drag: 0.75"},
+        {kCustom + 21, 4.5f, READ(Prefs.textureMag), 4.5, "Texture Magnification: 4.50"},
+        {kCustom + 71, 1.25f, READ(Prefs.mouseSensitivity), 1.25, "Mouse Sensitivity: 1.25"},
+        {kCustom + 72, 0.5f, READ(Prefs.moveSensitivity), 0.5, "Move Sensitivity: 0.50"},
+        {kCustom + 10, 0.3f, READ(Prefs.ambient), 0.3, ""},
+        {kCustom + 11, 0.4f, READ(Prefs.diffuse), 0.4, ""},
+        {kCustom + 12, 0.6f, READ(Prefs.specular), 0.6, ""},
+        {kCustom + 13, 0.7f, READ(Prefs.reflective), 0.7, ""},
+        {kCustom + 14, 64.0f, READ(Prefs.shininess), 64, ""},
+        {kCustom + 41, 2.9f, READ(Prefs.bumpOption), 2, "Option 2/4: Rocks"},
+        {kCustom + 40, 5.5f, READ(Prefs.imageIndex), 5, "Image 5/11: MetalGrain"},
+        {kCustom + 50, 70.9f, READ(Prefs.tessellation), 70, "Tesselation:: 70"},
+        {kCustom + 50, 70.9f, READ(Terrain.columns), 70, "Tesselation:: 70"},
+        {kStandard + 55, 1.0f, READ(Prefs.screenClear), 1, "Fade: 1.00"},
+        {kStandard + 55, 1.0f, READ(Screen.clearPasses), 1, "Fade: 1.00"},
+        {kStandard + 55, 0.5f, READ(Prefs.screenClear), 0, "Fade: 0.50"},
+        {kStandard + 55, 0.015f, READ(Prefs.fadeEffect), 0, "Fade: 0.00"},
     };
-#undef FIELD
+#undef READ
     for (const Row& row : rows) {
         SetUp();
         Prefs.cameraZ = 1.0f;
-        if (row.key >= 1000)
-            special(row.key - 1000);
-        else
-            press(static_cast<unsigned char>(row.key));
-        EXPECT_NEAR(row.value(), row.expected, 1e-6 * (1 + std::fabs(row.expected))) << row.key;
-        EXPECT_EQ(status(), row.message) << row.key;
-        EXPECT_EQ(Prefs.depthCueFog, row.key == 'D' ? 0 : 1) << row.key;
+        if (row.input >= kStandard) {
+            Dialogs.buildDialog((row.input - 2000) / 100, 1);
+            StatusLine.setText("");
+            activate(row.input % 100, row.widgetValue);
+        } else if (row.input >= kSpecial) {
+            special(row.input - kSpecial);
+        } else {
+            press(static_cast<unsigned char>(row.input));
+        }
+        EXPECT_NEAR(row.value(), row.expected, 1e-6 * (1 + std::fabs(row.expected))) << row.input;
+        EXPECT_EQ(status(), row.message) << row.input;
+        EXPECT_EQ(Prefs.depthCueFog, row.input == 'D' ? 0 : 1) << row.input;
     }
     SetUp();
     special(kKeyF11);
@@ -121,7 +177,7 @@ TEST_F(Keys, EachKeyFromTheDefaults) {
     EXPECT_EQ(Prefs.screenClear, 1) << "and space switches them off again";
 }
 
-TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheMesh) {
+TEST_F(Commands, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheMesh) {
     for (const auto& [fov, key, message] :
          {std::tuple{179.0f, ',', "FOV: 179 Degrees"}, {1.0f, '.', "FOV:   1 Degrees"}}) {
         Skater.fieldOfView = fov;
@@ -154,7 +210,7 @@ TEST_F(Keys, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuildTheM
 // Letterbox steps up and down again; Escape starts the exit and Q ends it at once; the menu key holds
 // the view; help closes the menu and info; a key after full screen cancels the second black clear
 // unless it asks for one itself, and leaving full screen gives 600 x 600.
-TEST_F(Keys, LetterboxExitMenuHelpAndFullScreen) {
+TEST_F(Commands, LetterboxExitMenuHelpAndFullScreen) {
     for (int level : {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1}) {
         press('l');
         ASSERT_EQ(std::make_pair(Prefs.letterbox, Screen.clearPasses), std::make_pair(level, 1));
@@ -199,7 +255,7 @@ TEST_F(Keys, LetterboxExitMenuHelpAndFullScreen) {
     EXPECT_EQ(fake.reshapes, (std::vector<std::pair<int, int>>{{600, 600}}));
 }
 
-TEST_F(Keys, FunctionKeysClampFogAndFade) {
+TEST_F(Commands, FunctionKeysClampFogAndFade) {
     Prefs.fogStart = 0.1f;
     special(kKeyF5, 60);
     EXPECT_FLOAT_EQ(Prefs.fogStart, 0.01f);
@@ -226,7 +282,7 @@ TEST_F(Keys, FunctionKeysClampFogAndFade) {
     EXPECT_EQ(Prefs.screenClear, 0);
 }
 
-TEST_F(Keys, SpecialKeysFilterModifiersAndMovementBitsFollowThePress) {
+TEST_F(Commands, SpecialKeysFilterModifiersAndMovementBitsFollowThePress) {
     onSpecialKey(114, 0, 0);  // Ctrl itself, as freeglut reports it
     EXPECT_EQ(Keyboard.specialKey, 0);
     fake.modifiers = 2;
@@ -245,7 +301,7 @@ TEST_F(Keys, SpecialKeysFilterModifiersAndMovementBitsFollowThePress) {
     EXPECT_EQ(Keyboard.moveKeys, 1 | 32);
 }
 
-TEST_F(Keys, PointerAndThePopUpToggle) {
+TEST_F(Commands, PointerAndThePopUpToggle) {
     const auto at = [] { return std::make_pair(Pointer.x, Pointer.y); };
     onPointerMotion(510, 495);
     EXPECT_EQ(at(), std::make_pair(10, -5));
@@ -300,7 +356,7 @@ TEST_F(Keys, PointerAndThePopUpToggle) {
 
 // Settings stepped by keys stay finite however often a key is pressed, so the picture survives and a
 // save never writes infinity into the preference file.
-TEST_F(Keys, RepeatedStepKeysStopAtTheLargestFiniteValue) {
+TEST_F(Commands, RepeatedStepKeysStopAtTheLargestFiniteValue) {
     for (int i = 0; i < 3000; ++i) {
         for (int key : {'+', '=', ')', ']'}) runKeyCommand(key);
         for (int key : {kKeyF2, kKeyF4, kKeyF8, kKeyF10, kKeyHome}) runSpecialKeyCommand(key);
@@ -318,7 +374,7 @@ TEST_F(Keys, RepeatedStepKeysStopAtTheLargestFiniteValue) {
 
 // The key that ends the splash is the start signal; keys typed after it wait for the park, in order,
 // sixteen at most.
-TEST_F(Keys, KeysAfterTheSplashKeyWaitForThePark) {
+TEST_F(Commands, KeysAfterTheSplashKeyWaitForThePark) {
     for (const int key : {int{'a'}, int{'x'}, 27, int{'q'}, 27})
         onSplashKey(static_cast<unsigned char>(key), 0, 0);
     EXPECT_EQ(Keyboard.key, 'a');
@@ -327,6 +383,61 @@ TEST_F(Keys, KeysAfterTheSplashKeyWaitForThePark) {
     int kept = 0;
     while (Keyboard.takeHeldKey()) ++kept;
     EXPECT_EQ(kept, 16);
+}
+
+// The fog sliders push the other end, and the menu shows it; navigation keeps the stack and origin;
+// save and load keep the camera mode.
+TEST_F(Commands, MenuFogNavigationSaveAndLoad) {
+    Flags.menuActive = 1;
+    Dialogs.originX = 40.0f;
+    Dialogs.originY = -10.0f;
+    Dialogs.focusIndex = 5;
+    activate(3);  // Options...
+    ASSERT_EQ(Dialogs.currentDialog, kCustomMenu);
+    EXPECT_EQ(Dialogs.focusIndex, 0) << "a new dialog starts with its first widget focused";
+    Prefs.fogEnd = 4.0f;
+    activate(22, 5.0f);
+    EXPECT_EQ(std::make_tuple(Prefs.fogEnd, Prefs.depthCueFog, status()),
+              std::make_tuple(5.01f, 1, std::string("Fog Start Distance: 5.00")));
+    EXPECT_FLOAT_EQ(static_cast<SliderItem*>(Dialogs.item(10))->value, 5.01f)
+        << "the menu shows the moved end";
+    activate(23, 1.0f);
+    EXPECT_FLOAT_EQ(Prefs.fogStart, 0.99f);
+
+    activate(92);
+    activate(92);
+    EXPECT_EQ(std::make_pair(Dialogs.currentDialog, Dialogs.depth), std::make_pair(int{kCustomMenu}, 1))
+        << "switching between the control dialogs does not push";
+    activate(93);
+    EXPECT_EQ(std::make_tuple(Dialogs.currentDialog, Dialogs.originX, Dialogs.originY),
+              std::make_tuple(int{kMainMenu}, 40.0f, -10.0f));
+    activate(80);
+    EXPECT_EQ(Flags.infoVisible, 1);
+    Clock.now = 12.0f;
+    activate(99);
+    EXPECT_EQ(std::make_pair(Flags.menuActive, Flags.exitStartTime), std::make_pair(0, 12.0f));
+
+    TempFolder folder(true);
+    activate(2);  // Load...
+    ASSERT_EQ(Dialogs.currentDialog, kLoadMenu);
+    activate(1);
+    EXPECT_EQ(status(), "Could NOT Load Prefs");
+    Prefs.cameraMode = 0;
+    Prefs.fovDegrees = 33;
+    activate(93);
+    activate(1);  // Save...
+    ASSERT_EQ(Dialogs.currentDialog, kSaveMenu);
+    activate(1);
+    EXPECT_EQ(status(), "Saved Prefs");
+    Prefs.cameraMode = 2;
+    Prefs.fovDegrees = 90;
+    activate(93);
+    activate(2);
+    activate(1);
+    EXPECT_EQ(status(), "Loaded Prefs");
+    EXPECT_EQ(std::make_tuple(Prefs.fovDegrees, Skater.fieldOfView, Prefs.cameraMode),
+              std::make_tuple(33, 33.0f, 2))
+        << "the camera mode never comes from the file";
 }
 
 // The program's own options among GLUT's; the messages themselves are checked on the real program.
