@@ -186,9 +186,9 @@ TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     for (const InfoLine& line : kInfoLines) check(line.text, false);
 }
 
-// Key frames, the easing between them (a quarter of the way from key 1 to key 2: position linear, colour
-// along a cosine), the loop from key 6 (blue at the origin) back to key 0 (white at z -2), times outside
-// the loop and a bad key count; the animation time wraps once.
+// The key frames themselves are pinned by the splash pictures; here key 0, the easing (a quarter of the
+// way from key 1 to key 2: position linear, colour along a cosine), the loop from key 6 (blue at the
+// origin) back to key 0, times outside the loop, a bad key count, and the animation time's wrap.
 TEST(SplashScreen, KeyFramesEasingAndTheLoop) {
     SplashScreen splash;
     const auto expectState = [&splash](float t, std::vector<float> expected) {
@@ -197,8 +197,6 @@ TEST(SplashScreen, KeyFramesEasingAndTheLoop) {
         for (int i = 0; i < 8; ++i) EXPECT_NEAR(got[i], expected[i], 1e-4) << t << ": field " << i;
     };
     expectState(0.0f, {0, 0, -2, 0, 0, 1, 1, 1});
-    expectState(2.0f, {0, 0, 0, 0, 0, 1, 0, 0});
-    expectState(4.0f, {0, 0, -0.7f, 90, 90, 0, 1, 0});
     expectState(1.25f, {0, 0, -1.5f, 0, 0, 1, 1 - 0.14644661f, 1 - 0.14644661f});
     expectState(6.5f, {0, 0, -1, 0, 45, 0.5f, 0.5f, 1});
     expectState(-3.0f, {0, 0, -2, 0, 0, 1, 1, 1});
@@ -220,10 +218,8 @@ TEST(SplashScreen, KeyFramesEasingAndTheLoop) {
 TEST(StarField, ShellsWithTheStartUpValuesAndAnEmptyShellEndsTheField) {
     seedRandom(12345);
     StarField field;
-    field.outerRadius = 4.0f;
-    field.innerRadius = 3.0f;
-    field.colourBase = 0.2f;
-    field.colourRange = 0.5f;
+    std::tie(field.outerRadius, field.innerRadius, field.colourBase, field.colourRange) =
+        std::make_tuple(4.0f, 3.0f, 0.2f, 0.5f);
     int tinted = 0, lowHalf = 0;
     for (int shape : {1, 2, 3}) {
         field.shape = shape;
@@ -252,9 +248,7 @@ TEST(StarField, ShellsWithTheStartUpValuesAndAnEmptyShellEndsTheField) {
 // integration scaled by the main speed.
 TEST(SceneObject, PositionOverlapsAndIntegration) {
     SceneObject3D object;
-    object.width = 1.0f;
-    object.height = 4.0f;
-    object.depth = 2.0f;
+    std::tie(object.width, object.height, object.depth) = std::make_tuple(1.0f, 4.0f, 2.0f);
     // left, bottom, right, top, near, far: around the centre, then from the lower left near corner
     const std::vector<float> expected[2] = {{1.5f, 1.0f, 2.5f, 5.0f, 4.0f, 6.0f},
                                             {2.0f, 3.0f, 3.0f, 7.0f, 5.0f, 7.0f}};
@@ -300,8 +294,7 @@ TEST(Textures, PatternsPixelsAndTheCatalogue) {
     for (const auto& t : texels) EXPECT_EQ(proceduralPattern(t[0], t[1], t[2]), t[3]) << t[1] << "," << t[2];
 
     BmpImage image;
-    image.width = 4;
-    image.height = 1;
+    std::tie(image.width, image.height) = std::make_pair(4, 1);
     image.rgb = {255, 0, 0, 255, 255, 255, 0, 0, 0, 1, 2, 2};
     const auto luma = makeRgbaPixels(image, -1, 0);
     ASSERT_EQ(luma.size(), 16u);

@@ -79,15 +79,9 @@ TEST_F(PrefsFile, ShortMissingLongAndOutOfRangeFiles) {
     EXPECT_EQ(prefs.fovDegrees, 42);
 
     PrefsRecord wild = defaults();
-    wild.tessellation = 100000;
-    wild.letterbox = -4;
-    wild.imageIndex = 12;
-    wild.bumpOption = 99;
-    wild.polygonMode = 3;
-    wild.fovDegrees = 0;
-    wild.damping = std::nanf("");
-    wild.heightScale = INFINITY;
-    wild.cameraZ = 2.5f;
+    std::tie(wild.tessellation, wild.letterbox, wild.imageIndex, wild.bumpOption, wild.polygonMode,
+             wild.fovDegrees) = std::make_tuple(100000, -4, 12, 99, 3, 0);
+    std::tie(wild.damping, wild.heightScale, wild.cameraZ) = std::make_tuple(std::nanf(""), INFINITY, 2.5f);
     writeFile("Rampix.pref", fileBytes(wild));
     ASSERT_EQ(prefs.loadPrefs("Rampix"), 0);
     EXPECT_EQ(
