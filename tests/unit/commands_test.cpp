@@ -13,34 +13,29 @@
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/key_commands.h"
+#include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "ui/dialog_menus.h"
 #include "ui/slider_item.h"
 
 namespace {
-// The program's globals from their defaults, the menus wired as at start-up.
+// The program's globals after a settings reset (which wires the menus as at start-up), in a scratch
+// working folder.
 struct Commands : ::testing::Test {
     FakePlatform fake;
+    TempFolder folder{true};
     void SetUp() override {
-        Prefs.setDefaults();
-        Prefs.cameraMode = 1;
-        Skater.fieldOfView = 100.0f;
         Flags = RunFlags();
+        initVars();
+        Prefs.imageIndex = 0;
         Screen.clearPasses = 0;
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
         Keyboard = KeyboardState();
         Sounds.enabled = 0;
-        Dialogs.prefs = &Prefs;
-        Dialogs.screen = &Screen;
-        Dialogs.pausedFlag = &Flags.paused;
-        Dialogs.soundOnFlag = &Sounds.enabled;
-        Dialogs.infoVisibleFlag = &Flags.infoVisible;
-        Dialogs.text = &DialogText;
         Dialogs.command = executeDialogCommand;
         Dialogs.depth = 0;
-        Dialogs.buildDialog(kMainMenu, 1);
         StatusLine.setText("");
     }
     void press(unsigned char key, int times = 1) {
@@ -424,7 +419,6 @@ TEST_F(Commands, MenuFogNavigationSaveAndLoad) {
     activate(99);
     EXPECT_EQ(std::make_pair(Flags.menuActive, Flags.exitStartTime), std::make_pair(0, 12.0f));
 
-    TempFolder folder(true);
     activate(2);  // Load...
     ASSERT_EQ(Dialogs.currentDialog, kLoadMenu);
     activate(1);
