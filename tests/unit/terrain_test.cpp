@@ -34,9 +34,7 @@ struct TerrainGrid : ::testing::Test {
 Bytes greenImage(int width, int height, const std::function<uint8_t(int, int)>& green) {
     return bmpBytes(width, height, [&green](int c, int r) { return Colour{200, green(c, r), 7}; });
 }
-uint8_t flat(int, int) {
-    return 128;
-}
+const auto flat = [](int, int) -> uint8_t { return 128; };
 }  // namespace
 
 // The shapes, chosen by bump option: 0 Mounds, 1 Rings, 4 Playground; 2 and 3 read bump_128.bmp and
@@ -46,15 +44,14 @@ TEST_F(TerrainGrid, ShapesAndBumpOptions) {
     const auto zero = [](int, int) -> uint8_t { return 0; };
     folder.write("bump_128.bmp", greenImage(4, 4, zero));
     folder.write("bump3.bmp", greenImage(8, 8, zero));
-    const struct {
-        int option, size;
-        float cell0;
-    } steps[] = {{2, 4, -3.0f}, {3, 8, -7.0f}, {5, 8, -7.0f}, {-1, 8, -7.0f}, {0, 128, 0.0f}};
-    for (const auto& step : steps) {
-        map.applyBumpOption(step.option);
-        EXPECT_EQ(map.size, step.size) << step.option;
-        EXPECT_TRUE(step.size == 128 || cells[0] == step.cell0) << step.option;
+    // The option, then the grid's side and first cell after it.
+    for (const auto& [option, size, cell0] :
+         {std::tuple{2, 4, -3.0f}, {3, 8, -7.0f}, {5, 8, -7.0f}, {-1, 8, -7.0f}}) {
+        map.applyBumpOption(option);
+        EXPECT_EQ(std::make_pair(map.size, cells[0]), std::make_pair(size, cell0)) << option;
     }
+    map.applyBumpOption(0);
+    EXPECT_EQ(map.size, 128);
     EXPECT_FLOAT_EQ(cells[63 * 128 + 63], 1.0f);  // option 0: Mounds
     EXPECT_FLOAT_EQ(shapeCell(64, 54), static_cast<float>(std::cos(-1.0)));
 
