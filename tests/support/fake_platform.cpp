@@ -1,41 +1,22 @@
 #include "support/fake_platform.h"
 
 namespace {
-FakePlatform* active = nullptr;
-
-int fakeElapsed() {
-    return active ? active->elapsedMs : 0;
-}
-void fakeWarp(int x, int y) {
-    if (active) active->warps.emplace_back(x, y);
-}
-void fakeCursor(CursorShape shape) {
-    if (active) active->cursors.push_back(shape);
-}
-int fakeModifiers() {
-    return active ? active->modifiers : 0;
-}
-void fakeFullScreen() {
-    if (active) ++active->fullScreenCalls;
-}
-void fakeReshape(int width, int height) {
-    if (active) active->reshapes.emplace_back(width, height);
-}
-void fakeRedisplay() {
-    if (active) ++active->redisplays;
-}
-void fakeSwap() {
-    if (active) ++active->swaps;
-}
+FakePlatform* active = nullptr;  // the innermost fake alive
 }  // namespace
 
-FakePlatform::FakePlatform() : previous_(platform) {
+FakePlatform::FakePlatform() : previous_(platform), outer_(active) {
     active = this;
-    platform = {fakeElapsed,    fakeWarp,    fakeCursor,    fakeModifiers,
-                fakeFullScreen, fakeReshape, fakeRedisplay, fakeSwap};
+    platform = {[] { return active->elapsedMs; },
+                [](int x, int y) { active->warps.emplace_back(x, y); },
+                [](CursorShape shape) { active->cursors.push_back(shape); },
+                [] { return active->modifiers; },
+                [] { ++active->fullScreenCalls; },
+                [](int width, int height) { active->reshapes.emplace_back(width, height); },
+                [] {},
+                [] {}};
 }
 
 FakePlatform::~FakePlatform() {
     platform = previous_;
-    active = nullptr;
+    active = outer_;
 }

@@ -1,4 +1,5 @@
 // A scripted window system for unit tests: a clock set by hand, and logs of what the program asked.
+// It is the active platform while it lives; the previous one comes back when it is destroyed.
 #pragma once
 
 #include <utility>
@@ -13,14 +14,10 @@ struct FakePlatform {
     std::vector<CursorShape> cursors;
     std::vector<std::pair<int, int>> reshapes;
     int fullScreenCalls = 0;
-    int redisplays = 0;
-    int swaps = 0;
-
-    // Installs this fake as the active platform and clears its logs; the previous one comes back
-    // when the fake is destroyed.
     FakePlatform();
     ~FakePlatform();
 
   private:
     Platform previous_;
+    FakePlatform* outer_;
 };

@@ -4,7 +4,6 @@
 
 #include <stdlib.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -37,13 +36,11 @@ class TempFolder {
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
     std::string file(const std::string& name) const { return path + "/" + name; }
     std::string write(const std::string& name, const Bytes& bytes) const {
         writeFile(file(name), bytes);
         return file(name);
     }
-
     std::string path;
 
   private:
@@ -51,8 +48,13 @@ class TempFolder {
     std::error_code error_;
 };
 
+// Writes a little-endian word into the bytes; patched gives a copy so changed (a broken header, say).
 inline void putLe(Bytes& bytes, size_t at, uint32_t value, int count = 4) {
     for (int k = 0; k < count; ++k) bytes[at + k] = static_cast<uint8_t>(value >> (8 * k));
+}
+inline Bytes patched(Bytes bytes, size_t at, uint32_t value, int count = 4) {
+    putLe(bytes, at, value, count);
+    return bytes;
 }
 
 // A 24-bit BMP of pixel(column, row from the bottom) as 0..255 red, green, blue.
@@ -100,10 +102,4 @@ inline bool decodeStoredPng(const std::string& path, int* width, int* height, By
         rgb->insert(rgb->end(), raw.begin() + at + 1, raw.begin() + at + 1 + row);
     }
     return rgb->size() == row * *height;
-}
-
-// The bytes with one little-endian word changed (a header field of a broken file, say).
-inline Bytes patched(Bytes bytes, size_t at, uint32_t value, int count = 4) {
-    putLe(bytes, at, value, count);
-    return bytes;
 }

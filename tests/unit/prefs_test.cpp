@@ -1,13 +1,25 @@
+// The preference file: its bytes, refused and wild files, failed saves, the file's protection, and the
+// README's table of its words.
 #include "settings/prefs.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <sstream>
+#include <string>
 #include <tuple>
+#include <vector>
 
+#include "app/globals.h"
+#include "app/park_actions.h"
 #include "support/test_files.h"
 
 namespace {
@@ -17,7 +29,6 @@ PrefsRecord defaults() {
     prefs.cameraMode = 1;
     return prefs;
 }
-
 Bytes fileBytes(const PrefsRecord& prefs) {
     Bytes bytes(PrefsRecord::kFileSize);
     prefs.toBytes(bytes.data());
@@ -38,7 +49,6 @@ TEST_F(PrefsFile, DefaultsSaveToTheKnownBytesAndLoadBackTheSame) {
     const Bytes expected = {0x2C, 0xE5, 0x41, 0x00, 0x64, 0, 0, 0, 0x01, 0, 0, 0, 0, 0, 0, 0, 0x3F, 0, 0, 0};
     const Bytes fresh = fileBytes(defaults());
     EXPECT_EQ(Bytes(fresh.begin(), fresh.begin() + 20), expected);
-
     PrefsRecord prefs = defaults();
     prefs.letterbox = 3;
     prefs.damping = 0.9f;
@@ -69,15 +79,9 @@ TEST_F(PrefsFile, ShortMissingLongAndOutOfRangeFiles) {
     EXPECT_EQ(prefs.fovDegrees, 42);
 
     PrefsRecord wild = defaults();
-    wild.tessellation = 100000;
-    wild.letterbox = -4;
-    wild.imageIndex = 12;
-    wild.bumpOption = 99;
-    wild.polygonMode = 3;
-    wild.fovDegrees = 0;
-    wild.damping = std::nanf("");
-    wild.heightScale = INFINITY;
-    wild.cameraZ = 2.5f;
+    std::tie(wild.tessellation, wild.letterbox, wild.imageIndex, wild.bumpOption, wild.polygonMode,
+             wild.fovDegrees) = std::make_tuple(100000, -4, 12, 99, 3, 0);
+    std::tie(wild.damping, wild.heightScale, wild.cameraZ) = std::make_tuple(std::nanf(""), INFINITY, 2.5f);
     writeFile("Rampix.pref", fileBytes(wild));
     ASSERT_EQ(prefs.loadPrefs("Rampix"), 0);
     EXPECT_EQ(
@@ -92,8 +96,7 @@ TEST_F(PrefsFile, AFailedSaveReportsFailureAndKeepsTheOldFile) {
     ASSERT_EQ(prefs.savePrefs("Rampix"), 0);
     const Bytes old = readFile("Rampix.pref");
     prefs.fovDegrees = 77;
-
-    // A full device: every write past the limit fails.
+    // A full device: every write past the limit fails. A closed folder is tried by the protection test.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous;
     getrlimit(RLIMIT_FSIZE, &previous);
@@ -103,7 +106,126 @@ TEST_F(PrefsFile, AFailedSaveReportsFailureAndKeepsTheOldFile) {
     const int fullResult = prefs.savePrefs("Rampix");
     setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_EQ(fullResult, 1);
-    EXPECT_EQ(readFile("Rampix.pref"), old);  // a closed folder is tried by the protection test
-
+    EXPECT_EQ(readFile("Rampix.pref"), old);
     expectOnlyThePreferenceFile();
+}
+
+namespace {
+mode_t modeOf(const char* path) {
+    struct stat info;
+    return lstat(path, &info) == 0 ? info.st_mode : 0;
+}
+
+// Runs in the working folder as an ordinary user; returns what went wrong ("" when all is well).
+std::string checkProtection() {
+    std::string wrong;
+    auto check = [&wrong](bool ok, const char* what) {
+        if (!ok) wrong += std::string(what) + "; ";
+    };
+    PrefsRecord prefs;
+    prefs.setDefaults();
+    const Bytes old = fileBytes(prefs);
+    prefs.fovDegrees = 42;
+    const Bytes fresh = fileBytes(prefs);
+
+    writeFile("Rampix.pref", old);
+    chmod("Rampix.pref", 0444);
+    Prefs = prefs;
+    savePrefsOnCommand();
+    check(std::string(StatusLine.text) == "Could NOT Save Prefs", "a read-only file is reported");
+    check(readFile("Rampix.pref") == old, "a read-only file keeps its bytes");
+    check((modeOf("Rampix.pref") & 07777) == 0444, "a read-only file keeps its mode");
+    umask(077);
+    for (const mode_t mode : {0600, 0664}) {
+        chmod("Rampix.pref", mode);
+        check(prefs.savePrefs("Rampix") == 0, "a writable file is saved");
+        check(readFile("Rampix.pref") == fresh, "the save wrote the record");
+        check((modeOf("Rampix.pref") & 07777) == mode, "a save keeps the file's mode");
+    }
+    for (const mode_t mask : {022, 027, 0}) {
+        umask(mask);
+        unlink("Rampix.pref");
+        check(prefs.savePrefs("Rampix") == 0, "a new file is saved");
+        check((modeOf("Rampix.pref") & 07777) == (0644 & ~mask), "a new file gets 0644 less the umask");
+    }
+
+    // A closed working folder fails a save of a plain file and keeps it; a linked file's temporary file
+    // goes beside the target.
+    writeFile("Rampix.pref", old);
+    chmod(".", 0555);
+    check(prefs.savePrefs("Rampix") == 1, "a save into a closed folder fails");
+    chmod(".", 0755);
+    check(readFile("Rampix.pref") == old, "a failed save keeps the old file");
+    unlink("Rampix.pref");
+    mkdir("settings", 0755);
+    writeFile("settings/real.pref", old);
+    chmod("settings/real.pref", 0640);
+    symlink("settings/real.pref", "Rampix.pref");
+    chmod(".", 0555);
+    check(prefs.savePrefs("Rampix") == 0, "a linked file is saved");
+    chmod(".", 0755);
+    check(S_ISLNK(modeOf("Rampix.pref")), "the link survives");
+    check(readFile("settings/real.pref") == fresh, "the linked file holds the record");
+    check((modeOf("settings/real.pref") & 07777) == 0640, "the linked file keeps its mode");
+    check(std::system("ls -A settings | grep -qv '^real.pref$'") != 0, "no temporary file is left");
+    return wrong;
+}
+}  // namespace
+
+// A save respects the preference file's protection: read-only files stay, modes are kept, links are
+// followed. Permissions mean nothing to root, so the checks run in a child process as an ordinary user
+// (nobody, 65534, when the test runs as root); the child reports on its error output.
+TEST(PrefsProtection, ReadOnlyFilesStayModesAreKeptAndLinksAreFollowed) {
+    constexpr uid_t kNobody = 65534;
+    TempFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool ready = chdir(folder.path.c_str()) == 0;
+        if (ready && geteuid() == 0)
+            ready = chown(".", kNobody, kNobody) == 0 && setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 &&
+                    setuid(kNobody) == 0;
+        const std::string wrong = !ready                   ? "could not become an ordinary user"
+                                  : access("/", W_OK) == 0 ? "still privileged"
+                                                           : checkProtection();
+        std::fprintf(stderr, "%s\n", wrong.c_str());
+        _exit(wrong.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's report is above";
+}
+
+// README.md's preference table gives every word of the file with the defaults and ranges a load uses.
+TEST(Documentation, ReadmePreferenceTableMatchesTheSettingsTable) {
+    const Bytes bytes = readFile(std::string(RAMPIX_SOURCE_DIR) + "/README.md");
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::vector<std::vector<std::string>> rows;  // cells without blanks and backquotes
+    bool inside = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("## ", 0) == 0) inside = line == "## The preference file";
+        if (!inside || line.empty() || line[0] != '|') continue;
+        rows.emplace_back(1);
+        for (char c : line.substr(1, line.rfind('|') - 1)) {
+            if (c == '|') rows.back().emplace_back();
+            if (c != '`' && c != ' ' && c != '|') rows.back().back() += c;
+        }
+    }
+    ASSERT_EQ(rows.size(), static_cast<size_t>(PrefsRecord::kWordCount) + 2);  // with header, separator
+    EXPECT_EQ(std::strtoul(rows[2].at(3).c_str(), nullptr, 16), PrefsRecord::kHeaderWord);
+    for (int word = 1; word < PrefsRecord::kWordCount; ++word) {
+        const PrefsField& field = kPrefsFields[word - 1];
+        const std::vector<std::string>& row = rows[word + 2];
+        ASSERT_EQ(row.size(), 5u) << field.name;
+        EXPECT_EQ(row[0] + row[1] + row[2],
+                  std::to_string(4 * word) + field.name + (field.intField ? "int" : "float"));
+        EXPECT_EQ(static_cast<float>(std::strtod(row[3].c_str(), nullptr)), field.defaultValue) << field.name;
+        // "a..b" marks exactly the ranges that a load enforces.
+        const bool clamped = field.safeMin <= field.safeMax;
+        const std::string range =
+            clamped ? std::to_string(field.safeMin) + ".." + std::to_string(field.safeMax) : "..";
+        EXPECT_EQ(row[4].find(range) != std::string::npos, clamped) << field.name << ": " << row[4];
+    }
 }

@@ -1,3 +1,4 @@
+// The sound player's busy time and the SDL2 audio output, heard through SDL's dummy and disk drivers.
 #include "sound/sound_player.h"
 
 #include <gtest/gtest.h>
@@ -5,10 +6,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "support/fake_platform.h"
@@ -29,37 +30,32 @@ size_t firstNonZero(const Samples& samples, size_t from) {
 }
 }  // namespace
 
-TEST(SoundPlayer, BusyTimeDropsUnforcedSoundsAndAForcedOneRestartsIt) {
+// Busy time drops unforced sounds and a forced one restarts it; switched off, nothing plays. Without a
+// device or a playable file the player stays silent and keeps its bookkeeping, and SDL leaves the
+// signals alone.
+TEST(SoundPlayer, BusyTimeAndSilentFailures) {
     FakePlatform fake;
     SoundPlayer player;
-    const struct {
-        int ms;
-        float duration;
-        int force;
-        float busyUntil;
-    } plays[] = {{10000, 0.5f, 1, 10.5f},
-                 {10050, 0.1f, 0, 10.5f},
-                 {10600, 0.1f, 0, 10.7f},
-                 {10650, 1.0f, 1, 11.65f},
-                 {20000, 1.0f, -1, 11.65f}};  // -1: sounds switched off
-    for (const auto& p : plays) {
-        fake.elapsedMs = p.ms;
-        player.enabled = p.force >= 0;
-        player.play("hit.wav", p.duration, p.force != 0);
-        EXPECT_FLOAT_EQ(player.busyUntil, p.busyUntil) << p.ms;
-        EXPECT_FLOAT_EQ(player.lastEndTime, p.busyUntil) << p.ms;
+    // The time (ms), the duration, forced (-1: sounds switched off) and the busy time after.
+    for (const auto& [ms, duration, force, busyUntil] : {std::tuple{10000, 0.5f, 1, 10.5f},
+                                                         {10050, 0.1f, 0, 10.5f},
+                                                         {10600, 0.1f, 0, 10.7f},
+                                                         {10650, 1.0f, 1, 11.65f},
+                                                         {20000, 1.0f, -1, 11.65f}}) {
+        fake.elapsedMs = ms;
+        player.enabled = force >= 0;
+        player.play("hit.wav", duration, force != 0);
+        EXPECT_EQ(std::make_pair(player.busyUntil, player.lastEndTime), std::make_pair(busyUntil, busyUntil))
+            << ms;
     }
-}
 
-TEST(SoundPlayer, WithoutADeviceOrAPlayableFileItStaysSilentAndKeepsItsBookkeeping) {
-    FakePlatform fake;
-    SoundPlayer player;
+    player.enabled = 1;
     player.output.shutdown();  // never started
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     EXPECT_EQ(player.output.start(), 1);
-    fake.elapsedMs = 1000;
+    fake.elapsedMs = 30000;
     player.play("missing.wav", 2.0f, 1);
-    EXPECT_FLOAT_EQ(player.lastEndTime, 3.0f);
+    EXPECT_FLOAT_EQ(player.lastEndTime, 32.0f);
     player.output.shutdown();
 
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -107,19 +103,19 @@ TEST(AudioOutput, DiskDriverReceivesEachSoundOnceReadAndASecondSoundReplacesTheF
     });
     const auto [longPath, longSound] =
         wav("long.wav", device.freq * 2, [](size_t, size_t) -> int16_t { return 5000; });
-
-    output.playFile(squarePath.c_str());
-    waitUntilPlayed(output);
+    const auto play = [&output](const std::string& path) {
+        output.playFile(path.c_str());
+        waitUntilPlayed(output);
+    };
+    play(squarePath);
     std::remove(squarePath.c_str());
-    output.playFile(squarePath.c_str());  // from memory
-    waitUntilPlayed(output);
+    play(squarePath);  // from memory
     output.playFile(longPath.c_str());
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     output.playFile(squarePath.c_str());
     EXPECT_LE(output.queuedBytes(), square.size() * 2);
     waitUntilPlayed(output);
-    output.playFile(RAMPIX_DATA_DIR "/hit.wav");  // 22050 Hz mono: converted to the device's format
-    waitUntilPlayed(output);
+    play(RAMPIX_DATA_DIR "/hit.wav");  // 22050 Hz mono: converted to the device's format
     output.shutdown();
 
     const Bytes raw = readFile(folder.file("out.raw"));

@@ -1,0 +1,346 @@
+// The small parts: random numbers, the frame clock and pacer, waves, the frame-rate count, the help
+// layout, the splash key frames, stars, scene objects, texture pixels, and values at their edges.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/splash_screen.h"
+#include "base/frame_clock.h"
+#include "base/frame_pacer.h"
+#include "base/math_helpers.h"
+#include "base/random.h"
+#include "motion/camera.h"
+#include "motion/wave_generator.h"
+#include "scene/scene_object.h"
+#include "scene/star_field.h"
+#include "settings/prefs.h"
+#include "support/fake_platform.h"
+#include "textures/bmp_reader.h"
+#include "textures/procedural_texture.h"
+#include "textures/texture_catalogue.h"
+#include "textures/texture_loader.h"
+#include "ui/frame_rate_text.h"
+#include "ui/help_screens.h"
+
+TEST(Random, FixedSequenceAndRange) {
+    seedRandom(1);
+    for (int expected : {41, 18467, 6334, 26500}) EXPECT_EQ(nextRandom(), expected);
+    int seen[2] = {0, 0};
+    for (int i = 0; i < 2000; ++i) {
+        const int value = static_cast<int>(randomRange(2.0));
+        ASSERT_TRUE(value == 0 || value == 1);
+        ++seen[value];
+    }
+    EXPECT_TRUE(seen[0] && seen[1]);
+}
+
+// Stalls count as a fiftieth; the restart after the splash reads just above zero (an exit time of 0
+// means none) and never steps back.
+TEST(FrameClock, StallsAndTheRestartAfterTheSplash) {
+    FakePlatform fake;
+    FrameClock clock;
+    // The first tick is itself a stall from 0; 3020 a two-second one.
+    for (const auto& [ms, dt, now] :
+         {std::tuple{1000, 0.05f, 0.05f}, {1020, 0.02f, 0.07f}, {3020, 0.05f, 0.12f}, {3030, 0.01f, 0.13f}}) {
+        fake.elapsedMs = ms;
+        clock.tick();
+        EXPECT_NEAR(clock.dt, dt, 1e-5) << ms;
+        EXPECT_NEAR(clock.now, now, 1e-5) << ms;
+    }
+    for (int ms = 3050; ms <= 13000; ms += 50) {  // the splash
+        fake.elapsedMs = ms;
+        clock.tick();
+    }
+    ASSERT_GT(clock.now, 9.0f);
+    clock.restart();
+    EXPECT_TRUE(clock.now > 0.0f && clock.now < 1e-30f && clock.dt == 0.0f);
+    for (int initMs : {30, 700}) {  // the real initialisation time, a slow one clamped
+        fake.elapsedMs += initMs;
+        clock.tick();
+        EXPECT_NEAR(clock.dt, initMs < 100 ? 0.03f : 0.05f, 1e-4);
+        EXPECT_NEAR(clock.now, clock.dt, 1e-4);
+        clock.restart();
+    }
+}
+
+namespace {
+// The pacer on a clock the test moves by hand: each frame takes some work time, then the pacer sleeps
+// (the fake sleep moves the clock to the wake-up time).
+int64_t fakeNow = 0;
+std::vector<int64_t> wakeUps;
+constexpr int64_t kMs = 1000000;
+
+// Runs frames of the given work times (ms) and returns the wake-up times (ms), -1 for no sleep.
+std::vector<double> pace(FramePacer& pacer, const std::vector<double>& workMs) {
+    std::vector<double> result;
+    for (const double work : workMs) {
+        fakeNow += static_cast<int64_t>(work * kMs);
+        const size_t sleeps = wakeUps.size();
+        pacer.endFrame();
+        result.push_back(wakeUps.size() > sleeps ? static_cast<double>(wakeUps.back()) / kMs : -1.0);
+    }
+    return result;
+}
+FramePacer fakePacer() {
+    return FramePacer([] { return fakeNow; },
+                      [](int64_t ns) {
+                          wakeUps.push_back(ns);
+                          fakeNow = std::max(fakeNow, ns);
+                      });
+}
+}  // namespace
+
+TEST(FramePacer, SleepsToAbsoluteDeadlinesAndNeverCatchesUp) {
+    FramePacer pacer = fakePacer();
+    fakeNow = 1000 * kMs;
+    pacer.setRate(50.0, false);  // 20 ms
+    // Deadlines 20 ms apart whatever the work; the 45 ms frame is late, so the next starts at once
+    // and the deadlines go on from its end, one at a time.
+    EXPECT_EQ(pace(pacer, {5, 5, 19, 45, 5, 0}), (std::vector<double>{1025, 1045, 1065, -1, 1130, 1150}));
+    EXPECT_TRUE(pacer.sleeping());
+    pacer.setRate(60.0, false);  // deadlines exactly 16 666 667 ns apart
+    pace(pacer, std::vector<double>(61, 1.0));
+    EXPECT_EQ(wakeUps.back() - wakeUps[wakeUps.size() - 61], 60 * 16666667);
+    pacer.setRate(0.0, false);
+    EXPECT_EQ(pace(pacer, {1, 1, 1}), (std::vector<double>{-1, -1, -1}));
+    EXPECT_FALSE(pacer.sleeping());
+}
+
+TEST(FramePacer, TrustsAWaitingSwapUntilFramesComeTooFast) {
+    FramePacer pacer = fakePacer();
+    pacer.setRate(60.0, true);
+    // 70 frames a second pass (the screen may run a little faster than it says) ...
+    EXPECT_EQ(pace(pacer, std::vector<double>(150, 1000.0 / 70)), std::vector<double>(150, -1.0));
+    EXPECT_FALSE(pacer.sleeping());
+    // ... but a second of 200 frames shows the swap does not wait, and the pacer takes over.
+    pace(pacer, std::vector<double>(201, 5.0));
+    EXPECT_TRUE(pacer.sleeping());
+    const int64_t lastWakeUp = wakeUps.back();
+    pace(pacer, {5.0});
+    EXPECT_EQ(wakeUps.back() - lastWakeUp, 16666667);
+}
+
+TEST(WaveGenerator, ResetAdvanceAndHeldChannels) {
+    WaveGenerator waves;
+    waves.reset(12);
+    ASSERT_EQ(waves.channelCount, 10);
+    for (int k = 0; k < 10; ++k) EXPECT_TRUE(waves.rate[k] >= 0.03f && waves.rate[k] < 0.04f) << k;
+    const WaveGenerator before = waves;
+    seedRandom(5);
+    for (int k = 0; k < 20; ++k) nextRandom();
+    const int after = nextRandom();
+    seedRandom(5);
+    waves.advance(0.0f, 1.0f);  // two draws per channel, nothing changes
+    EXPECT_EQ(nextRandom(), after);
+    for (int k = 0; k < 10; ++k)
+        EXPECT_TRUE(waves.phase[k] == before.phase[k] && waves.rate[k] == before.rate[k]);
+    waves.held[3] = 1;
+    const float phase = waves.phase[3], rate = waves.rate[3];
+    waves.advance(0.5f, 2.0f);
+    EXPECT_EQ(std::make_pair(waves.rate[3], waves.phase[3]),
+              std::make_pair(rate, phase + 0.5f * rate * 2.0f));
+}
+
+// Whole seconds are counted; after a stall the shown second catches up one second per frame.
+TEST(FrameRateText, CountsWholeSecondsAndCatchesUpAfterAStall) {
+    FrameRateText fps;
+    const auto state = [&fps] { return std::make_tuple(fps.nextSecond, fps.framesShown, fps.framesCounted); };
+    fps.countFrame(3.0f);
+    EXPECT_EQ(state(), std::make_tuple(1.0, 1, 0));
+    for (float t : {3.01f, 3.02f}) fps.countFrame(t);
+    EXPECT_EQ(std::get<0>(state()), 3.0);
+    fps.countFrame(3.03f);
+    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 0));
+    for (int frame = 1; frame <= 96; ++frame) fps.countFrame(3.03f + frame * 0.01f);
+    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 96));
+    fps.countFrame(4.0f);
+    EXPECT_EQ(state(), std::make_tuple(5.0, 97, 0));
+}
+
+TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
+    const HelpLayout tall = helpLayout(600), low = helpLayout(200);
+    const InfoLayout info = infoLayout(1024, 768);
+    const int lastOffset = kStandardControlLines[std::size(kStandardControlLines) - 1].yOffset;
+    // The second block of a low window starts below it; divisions truncate towards zero.
+    EXPECT_EQ(
+        (std::vector<int>{tall.titleY, tall.firstBlockY, tall.secondBlockY, tall.secondBlockY + lastOffset,
+                          low.titleY, low.firstBlockY, low.secondBlockY, info.x, info.y, info.linesY}),
+        (std::vector<int>{552, 529, 254, -91, 184, 161, -113, 256, 729, 687}));
+    const auto check = [](const char* text, bool key) {
+        const std::string line = text, column = line.substr(0, kHelpKeyColumn);
+        EXPECT_LT(line.size(), 80u) << text;
+        EXPECT_TRUE(!key ||
+                    (column.find_first_not_of(' ') != std::string::npos && column.back() == ' ' &&
+                     line.size() > static_cast<size_t>(kHelpKeyColumn) && line[kHelpKeyColumn] != ' '))
+            << text;
+    };
+    for (const HelpLine& line : kSpecialControlLines) check(line.text, line.kind == HelpLineKind::Key);
+    for (const HelpLine& line : kStandardControlLines) check(line.text, line.kind == HelpLineKind::Key);
+    for (const InfoLine& line : kInfoLines) check(line.text, false);
+}
+
+// The key frames themselves are pinned by the splash pictures; here key 0, the easing (a quarter of the
+// way from key 1 to key 2: position linear, colour along a cosine), the loop from key 6 (blue at the
+// origin) back to key 0, times outside the loop, a bad key count, and the animation time's wrap.
+TEST(SplashScreen, KeyFramesEasingAndTheLoop) {
+    SplashScreen splash;
+    const auto expectState = [&splash](float t, std::vector<float> expected) {
+        const SplashKey s = splash.keyState(t);
+        const std::vector<float> got = {s.x, s.y, s.z, s.turnY, s.turnZ, s.red, s.green, s.blue};
+        for (int i = 0; i < 8; ++i) EXPECT_NEAR(got[i], expected[i], 1e-4) << t << ": field " << i;
+    };
+    expectState(0.0f, {0, 0, -2, 0, 0, 1, 1, 1});
+    expectState(1.25f, {0, 0, -1.5f, 0, 0, 1, 1 - 0.14644661f, 1 - 0.14644661f});
+    expectState(6.5f, {0, 0, -1, 0, 45, 0.5f, 0.5f, 1});
+    expectState(-3.0f, {0, 0, -2, 0, 0, 1, 1, 1});
+    EXPECT_NEAR(splash.keyState(6.999f).z, -2.0f, 0.01);
+    EXPECT_FLOAT_EQ(splash.keyState(1e30f).blue, 1.0f);
+    splash.advance(1.0f);
+    EXPECT_FLOAT_EQ(splash.animationTime, 2.5f);
+    splash.advance(1.8f);
+    EXPECT_NEAR(splash.animationTime, 0.0f, 1e-5);  // 2.5 + 4.5 = 7 wraps to 0
+    splash.animationTime = 6.9f;
+    splash.advance(0.08f);
+    EXPECT_NEAR(splash.animationTime, 0.1f, 1e-5);
+    splash.keyCount = 50;
+    expectState(6.0f, {0, 0, 0, 0, 90, 0, 0, 1});
+}
+
+// The start-up values: radii 3 and 4, colours from 0.2 to 0.7; shape 1 a cube shell, 2 the upper half of
+// a round shell, 3 the whole round shell.
+TEST(StarField, ShellsWithTheStartUpValuesAndAnEmptyShellEndsTheField) {
+    seedRandom(12345);
+    StarField field;
+    std::tie(field.outerRadius, field.innerRadius, field.colourBase, field.colourRange) =
+        std::make_tuple(4.0f, 3.0f, 0.2f, 0.5f);
+    int tinted = 0, lowHalf = 0;
+    for (int shape : {1, 2, 3}) {
+        field.shape = shape;
+        for (const Star& star : field.generateStars(1000)) {
+            const double box = std::max({std::fabs(star.x), std::fabs(star.y), std::fabs(star.z)});
+            const double d = std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
+            ASSERT_TRUE(shape == 1 ? box >= 3.01 && box <= 4.0 : d >= 3.0 && d <= 4.0) << shape << " " << d;
+            ASSERT_TRUE(shape != 2 || star.y >= 0.0);
+            for (float channel : {star.red, star.green, star.blue})
+                ASSERT_TRUE(channel >= 0.2f && channel < 0.7f);
+            tinted += shape == 1 && (star.red < 0.5f || star.green < 0.5f || star.blue < 0.5f);
+            lowHalf += shape == 3 && star.y < 0.0;
+        }
+    }
+    EXPECT_TRUE(tinted > 40 && tinted < 120) << tinted;  // about one in ten is tinted, and may still be pale
+    EXPECT_GT(lowHalf, 0);
+    field.innerRadius = 5.0f;
+    for (int shape : {1, 2}) {
+        field.shape = shape;
+        EXPECT_TRUE(field.generateStars(3).empty());
+    }
+    EXPECT_TRUE(field.generateStars(-5).empty());
+}
+
+// The rectangle around a position by anchor; overlaps with a strict bound, flat and in three axes;
+// integration scaled by the main speed.
+TEST(SceneObject, PositionOverlapsAndIntegration) {
+    SceneObject3D object;
+    std::tie(object.width, object.height, object.depth) = std::make_tuple(1.0f, 4.0f, 2.0f);
+    // left, bottom, right, top, near, far: around the centre, then from the lower left near corner
+    const std::vector<float> expected[2] = {{1.5f, 1.0f, 2.5f, 5.0f, 4.0f, 6.0f},
+                                            {2.0f, 3.0f, 3.0f, 7.0f, 5.0f, 7.0f}};
+    for (int anchor : {0, 1}) {
+        object.anchor = anchor;
+        object.setPosition3D(2.0f, 3.0f, 5.0f);
+        EXPECT_EQ((std::vector<float>{object.left, object.bottom, object.right, object.top, object.nearEdge,
+                                      object.farEdge}),
+                  expected[anchor]);
+    }
+    EXPECT_FLOAT_EQ(object.x, 0.0f);  // the rectangle moves, the position does not
+
+    PrefsRecord prefs;
+    prefs.objectSize = 1.0f;
+    SceneObject3D a, b;
+    // b's position, then whether it overlaps a flat and in three axes.
+    const float cases[][5] = {
+        {1.9f, 1.9f, 0, 1, 1}, {2.0f, 0, 0, 0, 0}, {1.0f, 0, 2.5f, 1, 0}, {1.0f, 0, -1.5f, 1, 1}};
+    for (const auto& c : cases) {
+        b.moveTo(c[0], c[1], c[2]);
+        EXPECT_EQ(std::make_pair(a.overlaps(b, prefs), a.overlaps3D(b, prefs)),
+                  std::make_pair(static_cast<int>(c[3]), static_cast<int>(c[4])))
+            << c[0] << "," << c[1] << "," << c[2];
+    }
+    prefs.mainSpeed = 0.0f;
+    a.moveTo(1.0f, 2.0f, 3.0f);
+    a.vx = a.vy = a.vz = 5.0f;
+    a.integrate(0.1f, prefs);
+    EXPECT_FLOAT_EQ(a.x + a.y + a.z, 6.0f);
+    prefs.mainSpeed = 2.0f;
+    SceneObject& flat = a;  // the two-axis version through a base reference is still three-axis
+    flat.integrate(0.1f, prefs);
+    EXPECT_EQ(std::make_tuple(a.x, a.y, a.z), std::make_tuple(2.0f, 3.0f, 4.0f));
+}
+
+// The procedural patterns; alpha from the brightness ((r + g + b) / 3 truncated) or, with a key, 0 only
+// where every channel is below the threshold; the texture catalogue's slots.
+TEST(Textures, PatternsPixelsAndTheCatalogue) {
+    const int texels[][4] = {{kCheckerboardKind, 0, 0, 0}, {kCheckerboardKind, 8, 0, 255},
+                             {kCheckerboardKind, 8, 8, 0}, {kCheckerboardKind, 7, 15, 255},
+                             {kGridKind, 0, 5, 255},       {kGridKind, 5, 4, 255},
+                             {kGridKind, 5, 5, 0},         {kGridKind, 124, 127, 255}};
+    for (const auto& t : texels) EXPECT_EQ(proceduralPattern(t[0], t[1], t[2]), t[3]) << t[1] << "," << t[2];
+
+    BmpImage image;
+    std::tie(image.width, image.height) = std::make_pair(4, 1);
+    image.rgb = {255, 0, 0, 255, 255, 255, 0, 0, 0, 1, 2, 2};
+    const auto luma = makeRgbaPixels(image, -1, 0);
+    ASSERT_EQ(luma.size(), 16u);
+    EXPECT_EQ(std::make_pair(luma[0], luma[2]), std::make_pair(uint8_t{255}, uint8_t{0}));
+    const int expected[3][4] = {{85, 255, 0, 1}, {200, 200, 0, 200}, {200, 200, 0, 0}};
+    const auto keyed = makeRgbaPixels(image, 200, 2), keyed3 = makeRgbaPixels(image, 200, 3);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::make_tuple(luma[i * 4 + 3], keyed[i * 4 + 3], keyed3[i * 4 + 3]),
+                  std::make_tuple(expected[0][i], expected[1][i], expected[2][i]))
+            << i;
+
+    TextureCatalogue catalogue;
+    EXPECT_EQ(catalogue.catalogueTexture(0), 0u);
+    for (unsigned name : {7u, 0u, 9u}) catalogue.addToCatalogue(name);  // a failed load keeps its slot
+    EXPECT_EQ(std::make_pair(catalogue.textureCount, catalogue.catalogueTexture(2)), std::make_pair(3, 9u));
+    for (int slot : {3, -1, 1000000}) EXPECT_EQ(catalogue.catalogueTexture(slot), 0u) << slot;
+    for (unsigned name = 100; name < 130; ++name) catalogue.addToCatalogue(name);
+    EXPECT_EQ(catalogue.textureCount, TextureCatalogue::kCapacity);
+    EXPECT_EQ(std::make_pair(catalogue.catalogueTexture(19), catalogue.catalogueTexture(20)),
+              std::make_pair(116u, 0u));
+}
+
+// Huge vectors, the narrowed field of view and shininess from a file.
+TEST(EdgeValues, ClampLengthFieldOfViewAndShininess) {
+    const float vectors[][7] = {
+        {3, 4, 0, 2.5f, 1.5f, 2, 0},
+        {0.3f, -0.4f, 0, 10, 0.3f, -0.4f, 0},
+        {3e38f, -2e38f, 0, 3.6055513f, 3, -2, 0},
+        {FLT_MAX, FLT_MAX, FLT_MAX, 100, 57.735027f, 57.735027f, 57.735027f},
+        {0, 0, -2e20f, 10, 0, 0, -10}};  // x, y, z, the limit, and the expected x, y, z
+    for (const auto& c : vectors) {
+        float x = c[0], y = c[1], z = c[2];
+        clampLength(x, y, z, c[3]);
+        EXPECT_TRUE(std::fabs(x - c[4]) < 1e-4 && std::fabs(y - c[5]) < 1e-4 && std::fabs(z - c[6]) < 1e-4)
+            << c[0] << " gives " << x << "," << y << "," << z;
+    }
+    const float fovs[][3] = {{100, 3, 89}, {1, 0, 1},  {1, 6, 1},     {30, 6, 1},
+                             {44, 6, 1},   {46, 6, 2}, {179, 0, 179}, {400, 0, 179}};
+    for (const auto& f : fovs)
+        EXPECT_FLOAT_EQ(letterboxedFieldOfView(f[0], static_cast<int>(f[1])), f[2]) << f[0] << " " << f[1];
+    for (const auto& [from, to] :
+         {std::pair{1e30f, 128.0f}, {129.0f, 128.0f}, {-0.5f, 0.0f}, {-FLT_MAX, 0.0f}, {64.5f, 64.5f}}) {
+        PrefsRecord prefs;
+        prefs.setDefaults();
+        prefs.shininess = from;
+        prefs.makeSafe();
+        EXPECT_FLOAT_EQ(prefs.shininess, to) << from;
+    }
+}
