@@ -11,7 +11,6 @@
 #include "app/globals.h"
 #include "app/renderer_warm_up.h"
 #include "support/gl_helpers.h"
-#include "support/picture_check.h"
 #include "textures/procedural_texture.h"
 #include "textures/texture_loader.h"
 

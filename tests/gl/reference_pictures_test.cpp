@@ -13,8 +13,8 @@
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "app/splash_screen.h"
+#include "support/gl_helpers.h"
 #include "support/park_start.h"
-#include "support/picture_check.h"
 #include "textures/texture_loader.h"
 #include "ui/dialog_menus.h"
 

@@ -8,30 +8,16 @@
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
 #include "settings/prefs.h"
+#include "support/gl_helpers.h"
 #include "support/text_canvas.h"
 #include "ui/dialog_manager.h"
 #include "ui/dialog_menus.h"
-#include "ui/font_text.h"
 #include "ui/frame_rate_text.h"
 
-TEST(FontText, GlyphCellsPickTheirTexelAndOtherCodesOnlyAdvanceThePen) {
-    EXPECT_TRUE(FontText::glyphCell(' ').column == 0 && FontText::glyphCell(' ').row == 0);
-    EXPECT_TRUE(FontText::glyphCell('A').column == 1 && FontText::glyphCell('A').row == 2);
+// Drawing, even an empty text, restores the resting state and the text's own defaults; a glyph's cell
+// picks its texel, other codes only advance the pen; with blending off the blend switch stays as it was.
+TEST(FontText, TheStateLeftBehindGlyphCellsAndOtherCodes) {
     GlContext gl(80, 80);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl, TextCanvas::Font::CellCoded);
-    FontText text;
-    text.drawText(" A~", 20.0f, 60.0f, 10.0f);
-    const GlContext::Pixel space = gl.pixel(21, 60), a = gl.pixel(30, 60), tilde = gl.pixel(39, 60);
-    EXPECT_TRUE(space.r == 0 && space.g == 0 && space.b == 200);
-    EXPECT_TRUE(a.r == 16 && a.g == 64);
-    EXPECT_TRUE(tilde.r == 14 * 16 && tilde.g == 5 * 32);
-    text.drawText("\x01\x7f\xc8\x41", 10.0f, 20.0f, 10.0f);  // three codes without a glyph, then "A"
-    for (int column = 0; column < 44; ++column) EXPECT_EQ(canvas.lit(column, 20), column >= 34) << column;
-}
-
-TEST(FontText, EmptyTextStillSetsAndRestoresStateAndBlendingOffLeavesBlendAlone) {
-    GlContext gl(64, 64);
     ASSERT_TRUE(gl.ok());
     TextCanvas canvas(gl);
     FontText text;
@@ -41,32 +27,40 @@ TEST(FontText, EmptyTextStillSetsAndRestoresStateAndBlendingOffLeavesBlendAlone)
     glDepthMask(GL_FALSE);
     glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
     text.drawText("", 10.0f, 10.0f, 10.0f);
-    expectRestingState();  // and the text's own defaults put back
-    EXPECT_EQ(glInteger(GL_ALPHA_TEST_FUNC), GL_GREATER);
+    expectRestingState();
+    EXPECT_EQ(canvas.litCount(), 0);
     GLfloat reference = -1.0f;
     glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-    EXPECT_EQ(reference, 0.0f);
-    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_TRUE(glInteger(GL_ALPHA_TEST_FUNC) == GL_GREATER && reference == 0.0f);
+    EXPECT_EQ(glInteger(GL_BLEND_SRC) * 1000 + glInteger(GL_BLEND_DST),
+              GL_SRC_ALPHA * 1000 + GL_ONE_MINUS_SRC_ALPHA);
     EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), static_cast<GLint>(canvas.fontTexture));
     EXPECT_EQ(glInteger(GL_POLYGON_MODE), GL_POINT);
-    EXPECT_EQ(canvas.litCount(), 0);
+
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    text.drawText(" A~", 20.0f, 60.0f, 10.0f);
+    const GlContext::Pixel space = gl.pixel(21, 60), a = gl.pixel(30, 60), tilde = gl.pixel(39, 60);
+    EXPECT_TRUE(space.r == 0 && space.g == 0 && space.b == 200);
+    EXPECT_TRUE(a.r == 16 && a.g == 64);
+    EXPECT_TRUE(tilde.r == 14 * 16 && tilde.g == 5 * 32);
+    text.drawText("\x01\x7f\xc8\x41", 10.0f, 20.0f, 10.0f);  // three codes without a glyph, then "A"
+    for (int column = 0; column < 44; ++column) EXPECT_EQ(canvas.lit(column, 20), column >= 34) << column;
 
     FontText dialogText;
     dialogText.blendOn = 0;
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
-    dialogText.drawText("Hi", 10.0f, 30.0f, 10.0f);
+    dialogText.drawText("Hi", 10.0f, 40.0f, 10.0f);
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
     EXPECT_EQ(glInteger(GL_BLEND_SRC) * 1000 + glInteger(GL_BLEND_DST), GL_ONE * 1000 + GL_ONE);
     glDisable(GL_BLEND);
-    dialogText.drawText("Hi", 10.0f, 30.0f, 10.0f);
+    dialogText.drawText("Hi", 10.0f, 40.0f, 10.0f);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_GT(canvas.litCount(), 0);
 }
 
-TEST(FontText, MessagesReplaceEachOtherAndExpiryRequestsOneClear) {
+// A message shows for three seconds, then asks for one clear; texts are cut at 79 characters, and a
+// text's own buffer can be drawn and used as its format.
+TEST(FontText, MessagesExpireAndLongAndOwnTextsAreCutAndFormatted) {
     GlContext gl(200, 60);
     ASSERT_TRUE(gl.ok());
     TextCanvas canvas(gl);
@@ -79,7 +73,7 @@ TEST(FontText, MessagesReplaceEachOtherAndExpiryRequestsOneClear) {
     status.showInt("two %d", 2);
     EXPECT_STREQ(status.text, "two 2");
     EXPECT_FLOAT_EQ(status.expiryTime, 6.0f);
-    for (float now : {5.9f, 6.0f, 6.1f}) {  // shown for the full three seconds, then cleared away once
+    for (float now : {5.9f, 6.0f, 6.1f}) {
         canvas.clear();
         canvas.screen.clearPasses = 0;
         canvas.clock.now = now;
@@ -87,7 +81,8 @@ TEST(FontText, MessagesReplaceEachOtherAndExpiryRequestsOneClear) {
         EXPECT_EQ(canvas.litCount() > 0, now < 6.0f) << now;
         EXPECT_EQ(canvas.screen.clearPasses, now == 6.0f ? 1 : 0) << now;
     }
-    FrameRateText fps;
+
+    FrameRateText fps;  // its own fields lie right behind the buffer
     fps.x = 100.0f;
     fps.y = 30.0f;
     fps.framesShown = 42;
@@ -95,41 +90,32 @@ TEST(FontText, MessagesReplaceEachOtherAndExpiryRequestsOneClear) {
     EXPECT_STREQ(fps.text, "FPS: 42");
     EXPECT_FLOAT_EQ(fps.expiryTime, 9.1f);
     EXPECT_TRUE(canvas.lit(101, 30));
-}
-
-TEST(FontText, LongTextIsCutAt79AndOwnTextCanBeDrawnAndFormatted) {
-    GlContext gl(100, 40);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
-    FrameRateText text;  // its own fields lie right behind the buffer
-    text.nextSecond = 12.5;
-    text.framesCounted = 7;
-    text.framesShown = 9;
+    fps.nextSecond = 12.5;
+    fps.framesCounted = 7;
     const std::string longText(200, 'x');
-    text.setText(longText.c_str());
-    EXPECT_EQ(std::strlen(text.text), 79u);
-    text.showFloat((longText + "%4.2f").c_str(), 1.5f);
-    EXPECT_EQ(std::string(text.text), longText.substr(0, 79));
-    text.showInt((std::string(78, 'y') + "%d").c_str(), 12345);
-    EXPECT_EQ(std::string(text.text), std::string(78, 'y') + "1");
-    text.drawText(longText.c_str(), 10.0f, 20.0f, 1.0f);
-    EXPECT_EQ(std::strlen(text.text), 79u);
-    EXPECT_TRUE(text.nextSecond == 12.5 && text.framesCounted == 7 && text.framesShown == 9);
+    fps.setText(longText.c_str());
+    EXPECT_EQ(std::strlen(fps.text), 79u);
+    fps.showFloat((longText + "%4.2f").c_str(), 1.5f);
+    EXPECT_EQ(std::string(fps.text), longText.substr(0, 79));
+    fps.showInt((std::string(78, 'y') + "%d").c_str(), 12345);
+    EXPECT_EQ(std::string(fps.text), std::string(78, 'y') + "1");
+    fps.drawText(longText.c_str(), 10.0f, 20.0f, 1.0f);
+    EXPECT_EQ(std::strlen(fps.text), 79u);
+    EXPECT_TRUE(fps.nextSecond == 12.5 && fps.framesCounted == 7 && fps.framesShown == 42);
 
-    text.setText("Hi there");
-    text.drawText(text.text + 3, 10.0f, 20.0f, 10.0f);
-    EXPECT_STREQ(text.text, "there");
-    EXPECT_TRUE(canvas.lit(10, 20));
-    text.setText("%d apples");
-    text.showInt(text.text, 3);
-    EXPECT_STREQ(text.text, "3 apples");
-    text.showInt("[%s]", text.text);
-    EXPECT_STREQ(text.text, "[3 apples]");
-    text.setText(nullptr);
-    EXPECT_STREQ(text.text, "");
-    text.setText("%4.2f m");
-    text.showFloat(text.text, 2.5f);
-    EXPECT_STREQ(text.text, "2.50 m");
+    fps.setText("Hi there");
+    fps.drawText(fps.text + 3, 10.0f, 20.0f, 10.0f);
+    EXPECT_STREQ(fps.text, "there");
+    fps.setText("%d apples");
+    fps.showInt(fps.text, 3);
+    EXPECT_STREQ(fps.text, "3 apples");
+    fps.showInt("[%s]", fps.text);
+    EXPECT_STREQ(fps.text, "[3 apples]");
+    fps.setText(nullptr);
+    EXPECT_STREQ(fps.text, "");
+    fps.setText("%4.2f m");
+    fps.showFloat(fps.text, 2.5f);
+    EXPECT_STREQ(fps.text, "2.50 m");
 }
 
 namespace {

@@ -21,6 +21,7 @@ GlContext::GlContext(int width, int height) : width_(width), height_(height) {
     }
     display_ = display;
     eglBindAPI(EGL_OPENGL_API);
+    // 8-bit RGBA and a 24-bit depth buffer in a pbuffer.
     const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
                                        EGL_PBUFFER_BIT,
                                        EGL_RENDERABLE_TYPE,
@@ -38,22 +39,18 @@ GlContext::GlContext(int width, int height) : width_(width), height_(height) {
                                        EGL_NONE};
     EGLConfig config;
     EGLint count = 0;
-    if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1) {
-        std::fprintf(stderr, "GlContext: no EGL config\n");
-        return;
-    }
     const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
-    EGLSurface surface = eglCreatePbufferSurface(display, config, surfaceAttributes);
     const EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
-    EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
-    if (surface == EGL_NO_SURFACE || context == EGL_NO_CONTEXT ||
-        !eglMakeCurrent(display, surface, surface, context)) {
-        std::fprintf(stderr, "GlContext: cannot make a context current\n");
+    if (eglChooseConfig(display, configAttributes, &config, 1, &count) && count > 0) {
+        surface_ = eglCreatePbufferSurface(display, config, surfaceAttributes);
+        context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
+    }
+    if (surface_ == EGL_NO_SURFACE || context_ == EGL_NO_CONTEXT ||
+        !eglMakeCurrent(display, surface_, surface_, context_)) {
+        std::fprintf(stderr, "GlContext: no EGL config or context\n");
         return;
     }
-    surface_ = surface;
-    context_ = context;
     glViewport(0, 0, width, height);
     ok_ = true;
 }
