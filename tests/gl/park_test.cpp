@@ -11,42 +11,30 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/globals.h"
 #include "app/park_actions.h"
 #include "app/world_drawing.h"
 #include "motion/camera.h"
-#include "support/fake_platform.h"
 #include "support/gl_helpers.h"
 #include "support/park_start.h"
-#include "support/test_files.h"
 
 namespace {
-// Start-up in a working folder holding the generated data, less the file named.
-struct Park {
-    GlContext gl;
-    FakePlatform fake;
-    TempFolder folder{true};
-    bool ready;
-    explicit Park(const std::string& without = "", int width = 96, int height = 64)
-        : gl(width, height), ready(gl.ok() && startPark(gl, true, without)) {}
-    void frame(float lightPhase) {
-        LightWander.phase[1] = lightPhase;
-        LightWander.rate[1] = 0.0f;
-        Screen.setLetterbox(0);
-        Screen.applyViewport();
-        setProjection(Skater, Prefs, Screen);
-        Skater.stepRider(0, 0);
-        drawWorld();
-    }
-};
+// One frame of the world with the light at a fixed phase of its circle.
+void drawAtLightPhase(float lightPhase) {
+    LightWander.phase[1] = lightPhase;
+    LightWander.rate[1] = 0.0f;
+    Screen.setLetterbox(0);
+    Screen.applyViewport();
+    setProjection(Skater, Prefs, Screen);
+    Skater.stepRider(0, 0);
+    drawWorld();
+}
 }  // namespace
 
 // Start-up fills the catalogue in its order; the light circles and the sky follows it; each ground
 // picture's texture repeats (at magnification 2) and colour; the fog and damping keys.
 TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+    Park park(96, 64);
+    ASSERT_TRUE(park.start());
     EXPECT_EQ(Catalogue.textureCount, 18);
     EXPECT_EQ(Catalogue.firstImageTexture, 5);
     for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
@@ -56,7 +44,7 @@ TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
     EXPECT_TRUE(Terrain.columns == 63 && Stars.listId >= 1 && Dialogs.currentDialog == 2);
 
     Clock.dt = 0.0f;
-    park.frame(3.1415927f / 5.0f);
+    drawAtLightPhase(3.1415927f / 5.0f);
     EXPECT_NEAR(Light.x, 0.0f, 1e-5);
     EXPECT_NEAR(Light.y, -4.0f, 1e-4);
     EXPECT_NEAR(Sun.y, -4.0f, 1e-4);
@@ -69,7 +57,7 @@ TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
     Prefs.textureMag = 2.0f;
     for (int image = 0; image < 12; ++image) {
         Prefs.imageIndex = image;
-        park.frame(0.0f);
+        drawAtLightPhase(0.0f);
         EXPECT_EQ((std::vector<float>{Terrain.textureRepeat, Terrain.red, Terrain.green, Terrain.blue,
                                       Terrain.alpha}),
                   (std::vector<float>(looks[image], looks[image] + 5)))
@@ -95,30 +83,28 @@ TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
 }
 
 TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
-    GlContext gl(32, 24);
-    FakePlatform fake;
-    TempFolder folder(true);
+    Park park(32, 24);
     PrefsRecord saved;
     saved.setDefaults();
     saved.tessellation = 40;
     ASSERT_EQ(saved.savePrefs("Rampix"), 0);
-    ASSERT_TRUE(startPark(gl));
+    ASSERT_TRUE(park.start());
     EXPECT_EQ(Terrain.columns, 40);
     initVars();
     EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
 }
 
 TEST(World, AMissingImageKeepsItsSlotEmpty) {
-    Park park("sand.bmp");
-    ASSERT_TRUE(park.ready);
+    Park park(96, 64);
+    ASSERT_TRUE(park.start("sand.bmp"));
     EXPECT_EQ(Catalogue.textureCount, 18);
     EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
     EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
 }
 
 TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+    Park park(96, 64);
+    ASSERT_TRUE(park.start());
     Sounds.enabled = 1;
     park.fake.elapsedMs = 100000;
     Sounds.play("hit.wav", 1.0f, 1);
@@ -134,8 +120,8 @@ TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
 }
 
 TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+    Park park(96, 64);
+    ASSERT_TRUE(park.start());
     Prefs.letterbox = 2;
     Flags.menuActive = park.fake.elapsedMs = 0;
     Clock.tick();
@@ -187,8 +173,8 @@ std::string brokenCamera() {
 // Seeded random records of extreme values are loaded from the file, ridden and drawn for two frames
 // each, and the picture never breaks.
 TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture) {
-    Park park("", 32, 24);
-    ASSERT_TRUE(park.ready);
+    Park park(32, 24);
+    ASSERT_TRUE(park.start());
     Clock.restart();
     glGetError();
     Prefs.tessellation = 31;  // the coarsest mesh keeps thousands of frames cheap
@@ -225,8 +211,8 @@ TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture
 }
 
 TEST(ExtremePrefs, AHugeSlopePushStopsTheRiderInsteadOfLosingHim) {
-    Park park("", 32, 24);
-    ASSERT_TRUE(park.ready);
+    Park park(32, 24);
+    ASSERT_TRUE(park.start());
     Clock.restart();
     const float ground = Terrain.heightAt(0.7f / Terrain.extent + 0.5f, 0.3f / Terrain.extent + 0.5f);
     ASSERT_NE(ground, 0.0f);
@@ -266,8 +252,8 @@ float speed() {
 }  // namespace
 
 TEST(Rider, StartsAcrossTheParkFallsBouncesOffTheBorderAndSlopesPushOnlyWithBumpResponse) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
     flatRide();
     step(0.0f);
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(Skater.forwardAxis[k], k == 0 ? 1.0f : 0.0f, 1e-5) << k;
@@ -304,8 +290,8 @@ TEST(Rider, StartsAcrossTheParkFallsBouncesOffTheBorderAndSlopesPushOnlyWithBump
 }
 
 TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
     flatRide();
     Pointer.leftButton = kButtonHeld;
     step(0.0f);
@@ -342,8 +328,8 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
 }
 
 TEST(Camera, PlanesLookAndAngles) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
     flatRide();
     Screen.setLetterbox(0);
     setProjection(Skater, Prefs, Screen);

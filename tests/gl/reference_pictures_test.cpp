@@ -8,8 +8,6 @@
 #include <functional>
 #include <string>
 
-#include "app/frame.h"
-#include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "app/splash_screen.h"
@@ -74,33 +72,25 @@ const Scene kScenes[] = {
 class ReferencePictures : public ::testing::TestWithParam<Scene> {};
 
 // The started park past its fade-in, paused with the menu open.
-struct ParkWithMenu {
-    ParkWithMenu(int width, int height) : gl(width, height), ready(gl.ok() && startPark(gl)) {
-        if (!ready) return;
-        passFadeIn(fake, 20.0f);
-        Flags.paused = 1;
-        togglePopupMenu(MenuToggleSource::Key);
-    }
-    GlContext gl;
-    FakePlatform fake;
-    TempFolder folder{true};
-    bool ready;
-};
+bool openMenuOverThePark(Park& park) {
+    if (!park.start()) return false;
+    park.passFadeIn(20.0f);
+    Flags.paused = 1;
+    togglePopupMenu(MenuToggleSource::Key);
+    return true;
+}
 }  // namespace
 
 TEST_P(ReferencePictures, MatchTheStoredPicture) {
     const Scene& scene = GetParam();
-    GlContext gl(96, 72);
-    ASSERT_TRUE(gl.ok());
-    FakePlatform fake;
-    TempFolder folder(true);
-    ASSERT_TRUE(startPark(gl));
-    passFadeIn(fake, scene.skip);  // and past the title crawl's twenty seconds, or into it
-    runFrames(fake, 1);
+    Park park(96, 72);
+    ASSERT_TRUE(park.start());
+    park.passFadeIn(scene.skip);  // and past the title crawl's twenty seconds, or into it
+    park.runFrames(1);
     for (const char* key = scene.keys; *key; ++key) onKey(static_cast<unsigned char>(*key), 0, 0);
     if (scene.more) scene.more();
-    runFrames(fake, scene.frames);
-    const int differing = pixelsUnlikeStored(gl, scene.name);
+    park.runFrames(scene.frames);
+    const int differing = pixelsUnlikeStored(park.gl, scene.name);
     EXPECT_GE(differing, 0) << "no stored picture " << scene.name;
     EXPECT_LE(differing, 6) << "pixels unlike " << scene.name;
 }
@@ -110,11 +100,11 @@ INSTANTIATE_TEST_SUITE_P(Park, ReferencePictures, ::testing::ValuesIn(kScenes),
 
 // Every slider, toggle and button of the two control menus with its skin, label and value.
 TEST(MenuPictures, StandardAndCustomControls) {
-    ParkWithMenu park(400, 600);
-    ASSERT_TRUE(park.ready);
+    Park park(400, 600);
+    ASSERT_TRUE(openMenuOverThePark(park));
     for (const int menu : {kStandardMenu, kCustomMenu}) {
         Dialogs.openDialog(menu, 1);
-        runFrames(park.fake, 3);
+        park.runFrames(3);
         const int differing = pixelsUnlikeStored(park.gl, menu ? "custom_menu" : "standard_menu");
         EXPECT_TRUE(differing >= 0 && differing <= 6) << menu << ": " << differing;
     }
@@ -122,8 +112,8 @@ TEST(MenuPictures, StandardAndCustomControls) {
 
 // The main menu (its Info toggle off) and the Load menu, laid out for 400 x 400 and drawn at a quarter.
 TEST(MenuPictures, MainAndLoadMenus) {
-    ParkWithMenu park(200, 100);
-    ASSERT_TRUE(park.ready);
+    Park park(200, 100);
+    ASSERT_TRUE(openMenuOverThePark(park));
     glClearColor(0.3f, 0.3f, 0.3f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     Screen.width = Screen.height = 400;
