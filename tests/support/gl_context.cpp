@@ -10,39 +10,28 @@
 
 GlContext::GlContext(int width, int height) : width_(width), height_(height) {
     pinGraphicsDriver();
-    auto getPlatformDisplay =
-        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    EGLDisplay display = getPlatformDisplay
-                             ? getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr)
-                             : EGL_NO_DISPLAY;
+    EGLDisplay display = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
         std::fprintf(stderr, "GlContext: no EGL display\n");
         return;
     }
     display_ = display;
     eglBindAPI(EGL_OPENGL_API);
-    // 8-bit RGBA and a 24-bit depth buffer in a pbuffer.
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
-                                       EGL_PBUFFER_BIT,
-                                       EGL_RENDERABLE_TYPE,
-                                       EGL_OPENGL_BIT,
-                                       EGL_RED_SIZE,
-                                       8,
-                                       EGL_GREEN_SIZE,
-                                       8,
-                                       EGL_BLUE_SIZE,
-                                       8,
-                                       EGL_ALPHA_SIZE,
-                                       8,
-                                       EGL_DEPTH_SIZE,
-                                       24,
-                                       EGL_NONE};
+    // 8-bit RGBA and a 24-bit depth buffer in a pbuffer, for desktop OpenGL.
+    const EGLint configAttributes[][2] = {{EGL_SURFACE_TYPE, EGL_PBUFFER_BIT},
+                                          {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT},
+                                          {EGL_RED_SIZE, 8},
+                                          {EGL_GREEN_SIZE, 8},
+                                          {EGL_BLUE_SIZE, 8},
+                                          {EGL_ALPHA_SIZE, 8},
+                                          {EGL_DEPTH_SIZE, 24},
+                                          {EGL_NONE, EGL_NONE}};
     EGLConfig config;
     EGLint count = 0;
     const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
     const EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
-    if (eglChooseConfig(display, configAttributes, &config, 1, &count) && count > 0) {
+    if (eglChooseConfig(display, &configAttributes[0][0], &config, 1, &count) && count > 0) {
         surface_ = eglCreatePbufferSurface(display, config, surfaceAttributes);
         context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
     }
