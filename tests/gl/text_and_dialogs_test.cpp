@@ -1,4 +1,4 @@
-// Bitmap-font text and the dialog manager's run, drawn on a real offscreen context with a synthetic font.
+// Bitmap-font text and the dialog manager's run in the started program on a real offscreen context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -6,21 +6,59 @@
 #include <string>
 #include <utility>
 
-#include "input/keyboard_state.h"
-#include "input/pointer_state.h"
-#include "settings/prefs.h"
 #include "support/gl_helpers.h"
-#include "support/text_canvas.h"
-#include "ui/dialog_manager.h"
+#include "support/park_start.h"
+#include "textures/texture_loader.h"
 #include "ui/dialog_menus.h"
 #include "ui/frame_rate_text.h"
+
+namespace {
+// The started program with text in window pixels, drawn with cell-coded glyphs in place of the font:
+// red = column x 16, green = row x 32, blue 200 (row 0 is the top of the image), read with nearest
+// filtering so that every texel shows as it is.
+struct TextScene : Park {
+    TextScene(int width, int height) : Park(width, height) {
+        if (!(started = start())) return;
+        unsigned char texels[8][16][4];
+        for (int t = 0; t < 8; ++t)
+            for (int column = 0; column < 16; ++column) {
+                const int colour[4] = {column * 16, (7 - t) * 32, 200, 255};
+                for (int c = 0; c < 4; ++c) texels[t][column][c] = static_cast<unsigned char>(colour[c]);
+            }
+        font = uploadRgbaTexture(&texels[0][0][0], 16, 8, 0);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        FontText::wire(font, &Clock, &TextWaves, &Screen);
+        Screen.applyViewport();
+        Screen.setOverlayProjection();
+        clear();
+    }
+    void clear() const {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    bool lit(int px, int py) const {
+        const GlContext::Pixel p = gl.pixel(px, py);
+        return p.r + p.g + p.b > 0;
+    }
+    int litCount() const {
+        int count = 0;
+        const auto rgba = gl.readRgba();
+        for (size_t i = 0; i < rgba.size(); i += 4) count += rgba[i] + rgba[i + 1] + rgba[i + 2] > 0;
+        return count;
+    }
+    bool started;
+    unsigned font = 0;
+};
+}  // namespace
 
 // Drawing, even an empty text, restores the resting state and the text's own defaults; a glyph's cell
 // picks its texel, other codes only advance the pen; with blending off the blend switch stays as it was.
 TEST(FontText, TheStateLeftBehindGlyphCellsAndOtherCodes) {
-    GlContext gl(80, 80);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
+    TextScene canvas(80, 80);
+    ASSERT_TRUE(canvas.started);
+    const GlContext& gl = canvas.gl;
     FontText text;
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_LESS, 0.5f);
@@ -35,7 +73,7 @@ TEST(FontText, TheStateLeftBehindGlyphCellsAndOtherCodes) {
     EXPECT_TRUE(glInteger(GL_ALPHA_TEST_FUNC) == GL_GREATER && reference == 0.0f);
     EXPECT_EQ(glInteger(GL_BLEND_SRC) * 1000 + glInteger(GL_BLEND_DST),
               GL_SRC_ALPHA * 1000 + GL_ONE_MINUS_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), static_cast<GLint>(canvas.fontTexture));
+    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), static_cast<GLint>(canvas.font));
     EXPECT_EQ(glInteger(GL_POLYGON_MODE), GL_POINT);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
@@ -62,25 +100,24 @@ TEST(FontText, TheStateLeftBehindGlyphCellsAndOtherCodes) {
 // A message shows for three seconds, then asks for one clear; texts are cut at 79 characters, and a
 // text's own buffer can be drawn and used as its format.
 TEST(FontText, MessagesExpireAndLongAndOwnTextsAreCutAndFormatted) {
-    GlContext gl(200, 60);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
+    TextScene canvas(200, 60);
+    ASSERT_TRUE(canvas.started);
     FontText status;
     status.x = 20.0f;
     status.y = 30.0f;
-    canvas.clock.now = 1.0f;
+    Clock.now = 1.0f;
     status.setText("one");
-    canvas.clock.now = 3.0f;
+    Clock.now = 3.0f;
     status.showInt("two %d", 2);
     EXPECT_STREQ(status.text, "two 2");
     EXPECT_FLOAT_EQ(status.expiryTime, 6.0f);
     for (float now : {5.9f, 6.0f, 6.1f}) {
         canvas.clear();
-        canvas.screen.clearPasses = 0;
-        canvas.clock.now = now;
+        Screen.clearPasses = 0;
+        Clock.now = now;
         status.update();
         EXPECT_EQ(canvas.litCount() > 0, now < 6.0f) << now;
-        EXPECT_EQ(canvas.screen.clearPasses, now == 6.0f ? 1 : 0) << now;
+        EXPECT_EQ(Screen.clearPasses, now == 6.0f ? 1 : 0) << now;
     }
 
     FrameRateText fps;  // its own fields lie right behind the buffer
@@ -123,92 +160,74 @@ namespace {
 constexpr int kY0 = 280;  // 0.7 of the window's 400
 int commandCalls = 0;
 
-// The main menu on a 400 x 400 window, its commands counted.
-struct DialogScene {
-    GlContext gl{400, 400};
-    TextCanvas canvas{gl};
-    PrefsRecord prefs;
-    KeyboardState keys;
-    PointerState pointer;
-    FontText dialogText;
-    DialogManager manager;
-
-    DialogScene() {
-        prefs.setDefaults();
-        dialogText.alphaRef = 0.05f;
-        dialogText.blendOn = 0;
-        DialogItem::dialogText = &dialogText;
-        DialogItem::skinTexture = -1;
-        manager.prefs = &prefs;
-        manager.screen = &canvas.screen;
-        manager.text = &dialogText;
-        manager.pointer = &pointer;
-        manager.keys = &keys;
-        manager.command = [] { ++commandCalls; };
+// The started program's dialog manager on a 400 x 400 window with the main menu, its commands counted.
+struct DialogScene : Park {
+    DialogScene() : Park(400, 400) {
+        started = start();
+        Dialogs.command = [] { ++commandCalls; };
         testing::internal::CaptureStdout();
-        manager.buildDialog(kMainMenu, 1);
+        Dialogs.buildDialog(kMainMenu, 1);
         testing::internal::GetCapturedStdout();
     }
-    ~DialogScene() { DialogItem::dialogText = nullptr; }
-
     // One frame with the pointer there: the manager's run, then the input ageing of the frame loop.
     void frame(int px = 0, int py = 0, int button = kButtonUp) {
-        pointer.x = px;
-        pointer.y = py;
-        pointer.leftButton = button;
-        manager.run();
-        keys.key = keys.specialKey = 0;
-        pointer.ageButtons();
+        Pointer.x = px;
+        Pointer.y = py;
+        Pointer.leftButton = button;
+        Dialogs.run();
+        Keyboard.key = Keyboard.specialKey = 0;
+        Pointer.ageButtons();
     }
     void drag(int fromX, int fromY, int toX, int toY) {
         frame(fromX, fromY, kButtonPressed);
         frame(toX, toY, kButtonHeld);
         frame(toX, toY, kButtonReleased);
     }
-    std::pair<float, float> origin() const { return {manager.originX, manager.originY}; }
+    std::pair<float, float> origin() const { return {Dialogs.originX, Dialogs.originY}; }
+    bool started;
 };
 }  // namespace
 
 TEST(DialogManagerRun, FocusWrapsAndAPressFocusesAndSetsASliderInOneFrame) {
     DialogScene s;
-    ASSERT_TRUE(s.gl.ok());
+    ASSERT_TRUE(s.started);
     // Up, Up, Tab, Tab, Down
     const int keys[][3] = {{0, kKeyUp, 5}, {0, kKeyUp, 4}, {9, 0, 5}, {9, 0, 0}, {0, kKeyDown, 1}};
     for (const auto& [key, special, focus] : keys) {
-        s.keys.key = key;
-        s.keys.specialKey = special;
+        Keyboard.key = key;
+        Keyboard.specialKey = special;
         s.frame();
-        EXPECT_EQ(s.manager.focusIndex, focus) << key << " " << special;
+        EXPECT_EQ(Dialogs.focusIndex, focus) << key << " " << special;
     }
     EXPECT_EQ(commandCalls, 0);
-    s.manager.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
-    s.keys.specialKey = kKeyUp;
+    Dialogs.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
+    Keyboard.specialKey = kKeyUp;
     s.frame();
-    EXPECT_EQ(s.manager.focusIndex, 0);
+    EXPECT_EQ(Dialogs.focusIndex, 0);
 
-    s.manager.buildDialog(kCustomMenu, 1);
+    Dialogs.buildDialog(kCustomMenu, 1);
     s.frame(100, kY0 - 29 + 12, kButtonPressed);  // mid-track of "Image/Texture Options"
-    EXPECT_EQ(s.manager.focusIndex, 3);
+    EXPECT_EQ(Dialogs.focusIndex, 3);
     EXPECT_EQ(commandCalls, 1);
-    EXPECT_EQ(s.manager.selectedId, 40);
-    EXPECT_EQ(s.manager.selectedValue, 5.75f);
+    EXPECT_EQ(Dialogs.selectedId, 40);
+    EXPECT_EQ(Dialogs.selectedValue, 5.75f);
     s.frame(170, kY0 + 200, kButtonHeld);  // dragged far above: the focused slider follows
     EXPECT_EQ(commandCalls, 2);
-    EXPECT_EQ(s.manager.selectedValue, 11.5f);
+    EXPECT_EQ(Dialogs.selectedValue, 11.5f);
 }
 
 TEST(DialogManagerRun, TitleBarDragMovesTheDialogAndKeysNudgeIt) {
     DialogScene s;
-    ASSERT_TRUE(s.gl.ok());
+    ASSERT_TRUE(s.started);
     s.drag(45, kY0 + 15, 62, kY0 + 6);
     EXPECT_EQ(s.origin(), std::make_pair(17.0f, -9.0f));
     PointerState onQuit;
     onQuit.x = 30 + 17;
     onQuit.y = kY0 - 240 - 9;
-    EXPECT_EQ(s.manager.item(5)->hitTest(onQuit, s.manager.originX, s.manager.originY), kHitInside);
-    EXPECT_EQ(s.manager.focusIndex, 0);
+    EXPECT_EQ(Dialogs.item(5)->hitTest(onQuit, Dialogs.originX, Dialogs.originY), kHitInside);
+    EXPECT_EQ(Dialogs.focusIndex, 0);
     for (int key : {kKeyRight, kKeyPageDown}) {
-        s.keys.specialKey = key;
+        Keyboard.specialKey = key;
         s.frame();
     }
     EXPECT_EQ(s.origin(), std::make_pair(19.0f, -11.0f));
@@ -217,8 +236,8 @@ TEST(DialogManagerRun, TitleBarDragMovesTheDialogAndKeysNudgeIt) {
     // A new drag starts from where the last one came to rest, and survives a change of dialog.
     s.drag(50, kY0 + 6, 60, kY0 + 6);
     EXPECT_EQ(s.origin(), std::make_pair(27.0f, -9.0f));
-    s.manager.buildDialog(kSaveMenu, 1);
+    Dialogs.buildDialog(kSaveMenu, 1);
     s.frame(35, kY0 + 5, kButtonPressed);
     s.frame(36, kY0 + 5, kButtonHeld);
-    EXPECT_EQ(s.manager.originX, 28.0f);
+    EXPECT_EQ(Dialogs.originX, 28.0f);
 }
