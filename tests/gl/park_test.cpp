@@ -31,8 +31,8 @@ void drawAtLightPhase(float lightPhase) {
 }  // namespace
 
 // Start-up fills the catalogue in its order; the light circles and the sky follows it; each ground
-// picture's texture repeats (at magnification 2) and colour; the fog and damping keys.
-TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
+// picture's texture repeats (at magnification 2) and colour; the fog and damping keys; the wind.
+TEST(World, CatalogueLightGroundLooksFogDampingKeysAndWind) {
     Park park(96, 64);
     ASSERT_TRUE(park.start());
     EXPECT_EQ(Catalogue.textureCount, 18);
@@ -79,6 +79,20 @@ TEST(World, CatalogueLightGroundLooksFogAndTheDampingKeys) {
     Keyboard.specialKey = 1;
     drawWorld();
     EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
+
+    // The wind waits twenty seconds after the last sound.
+    Sounds.enabled = 1;
+    park.fake.elapsedMs = 100000;
+    Sounds.play("hit.wav", 1.0f, 1);
+    const float ended = Sounds.lastEndTime;
+    park.fake.elapsedMs = 102000;  // the sound itself is over
+    float blew = 0.0f;
+    for (float now = ended; now < ended + 41.0f && blew == 0.0f; now += 0.25f) {
+        Clock.now = now;
+        drawWorld();
+        if (Sounds.lastEndTime != ended) blew = now - ended;
+    }
+    EXPECT_GE(blew, 20.0f);
 }
 
 TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
@@ -99,23 +113,6 @@ TEST(World, AMissingImageKeepsItsSlotEmpty) {
     EXPECT_EQ(Catalogue.textureCount, 18);
     EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
     EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
-}
-
-TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
-    Park park(96, 64);
-    ASSERT_TRUE(park.start());
-    Sounds.enabled = 1;
-    park.fake.elapsedMs = 100000;
-    Sounds.play("hit.wav", 1.0f, 1);
-    const float ended = Sounds.lastEndTime;
-    park.fake.elapsedMs = 102000;  // the sound itself is over
-    float blew = 0.0f;
-    for (float now = ended; now < ended + 41.0f && blew == 0.0f; now += 0.25f) {
-        Clock.now = now;
-        drawWorld();
-        if (Sounds.lastEndTime != ended) blew = now - ended;
-    }
-    EXPECT_GE(blew, 20.0f);
 }
 
 TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
@@ -284,7 +281,7 @@ TEST(Rider, FallsBouncesOffTheBorderAndSlopesPushOnlyWithBumpResponse) {
     }
 }
 
-TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
+TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
     Park park(16, 16);
     ASSERT_TRUE(park.start());
     flatRide();
@@ -320,12 +317,8 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
         EXPECT_NEAR(Skater.vy, vy, 0.0005f) << "Ctrl+Up and Ctrl+Down move along the view's vertical";
         EXPECT_NEAR(Skater.vx, 0.0f, 1e-6);
     }
-}
 
-TEST(Camera, PlanesLookAndAngles) {
-    Park park(16, 16);
-    ASSERT_TRUE(park.start());
-    flatRide();
+    flatRide();  // the camera's planes, the look and the angles
     Screen.setLetterbox(0);
     setProjection(Skater, Prefs, Screen);
     float m[16];
