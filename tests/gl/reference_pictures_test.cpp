@@ -67,6 +67,12 @@ const Scene kScenes[] = {
     {"help", "?"},
     {"info_and_clock", "c", [] { Flags.infoVisible = 1; }},
     {"exit_fade", "q"},  // 0.4 s into the one-second fade to black
+    {"trails", "",
+     [] {
+         Prefs.screenClear = 0;
+         onSpecialKey(101, 0, 0);
+     },
+     12},
 };
 
 class ReferencePictures : public ::testing::TestWithParam<Scene> {};
