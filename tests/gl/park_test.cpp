@@ -43,6 +43,10 @@ TEST(World, CatalogueLightGroundLooksFogDampingKeysAndWind) {
     EXPECT_EQ(Sun.texture, static_cast<int>(Catalogue.catalogueTexture(17)));
 
     Clock.dt = 0.0f;
+    drawAtLightPhase(0.0f);
+    EXPECT_NEAR(Light.y, 4.0f, 1e-5);
+    EXPECT_NEAR(Screen.clearColour[0], 0.3f, 1e-5);
+    EXPECT_NEAR(Screen.clearColour[2], 1.0f, 1e-5);
     drawAtLightPhase(3.1415927f / 5.0f);
     EXPECT_NEAR(Light.x, 0.0f, 1e-5);
     EXPECT_NEAR(Light.y, -4.0f, 1e-4);
