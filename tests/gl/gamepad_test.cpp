@@ -12,13 +12,9 @@
 #include <vector>
 
 #include "app/dialog_commands.h"
-#include "app/frame.h"
-#include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "base/random.h"
-#include "support/fake_platform.h"
 #include "support/park_start.h"
-#include "support/test_files.h"
 
 namespace {
 constexpr int kAxis = 100;  // controls from here on are stick axes: kAxis + SDL_CONTROLLER_AXIS_...
@@ -61,15 +57,14 @@ struct VirtualPad {
 
 struct Gamepads : ::testing::Test {
     void SetUp() override {
-        ASSERT_TRUE(gl.ok());
-        startPark(gl, false);                    // no data: every image and sound is missing
+        ASSERT_TRUE(park.start("", false));      // no data: every image and sound is missing
         Dialogs.command = executeDialogCommand;  // wired with the working callbacks in the game
         frame();                                 // the first poll starts SDL's game-controller subsystem
         if (::Pad.connected()) GTEST_SKIP() << "a real pad is attached";
     }
     void TearDown() override { ::Pad.stop(); }
     void frame(int ms = 50) {
-        fake.elapsedMs += ms;
+        park.fake.elapsedMs += ms;
         runFrame();
     }
     void tap(VirtualPad& pad, int control, int times = 1) {
@@ -82,7 +77,7 @@ struct Gamepads : ::testing::Test {
     }
     // The same start for a pad and its twin.
     void restart() {
-        fake.modifiers = 0;
+        park.fake.modifiers = 0;
         Keyboard = KeyboardState();
         Pointer = PointerState();
         Flags.menuActive = Flags.helpVisible = Flags.infoVisible = 0;
@@ -103,9 +98,7 @@ struct Gamepads : ::testing::Test {
         return {Skater.x, Skater.y, Skater.z, Skater.vx, Skater.heading, Skater.pitch};
     }
 
-    GlContext gl{96, 64};
-    FakePlatform fake;
-    TempFolder folder{true};
+    Park park{96, 64};
 };
 }  // namespace
 
@@ -140,7 +133,7 @@ TEST_F(Gamepads, EachControlActsExactlyAsItsKeyOrMouseTwin) {
         {"right stick up", {{kRightY, -32768}}, kMotionY, -40, 0, {0, 0, 0, 0, 0, 0, 1, 0, 0, 0, -40}},
     };
     const auto twin = [this](const Case& c, int up) {
-        fake.modifiers = c.modifiers;
+        park.fake.modifiers = c.modifiers;
         if (c.twin == kArrowKey) (up ? onSpecialKeyUp : onSpecialKey)(c.code, 0, 0);
         if (c.twin == kMouseButton && Prefs.cameraMode == 1)  // a click where the pointer already is
             onMouseButton(c.code, up, Pointer.warpX + Pointer.x, Pointer.warpY + Pointer.y);

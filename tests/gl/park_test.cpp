@@ -11,94 +11,48 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/globals.h"
 #include "app/park_actions.h"
 #include "app/world_drawing.h"
 #include "motion/camera.h"
-#include "support/fake_platform.h"
 #include "support/gl_helpers.h"
 #include "support/park_start.h"
-#include "support/test_files.h"
 
 namespace {
-// Start-up in a working folder holding the generated data, less the file named.
-struct Park {
-    GlContext gl;
-    FakePlatform fake;
-    TempFolder folder{true};
-    bool ready;
-    explicit Park(const std::string& without = "", int width = 96, int height = 64)
-        : gl(width, height), ready(gl.ok() && startPark(gl, true, without)) {}
-    void frame(float lightPhase) {
-        LightWander.phase[1] = lightPhase;
-        LightWander.rate[1] = 0.0f;
-        Screen.setLetterbox(0);
-        Screen.applyViewport();
-        setProjection(Skater, Prefs, Screen);
-        Skater.stepRider(0, 0);
-        drawWorld();
-    }
-};
+// One frame of the world with the light at a fixed phase of its circle.
+void drawAtLightPhase(float lightPhase) {
+    LightWander.phase[1] = lightPhase;
+    LightWander.rate[1] = 0.0f;
+    Screen.setLetterbox(0);
+    Screen.applyViewport();
+    setProjection(Skater, Prefs, Screen);
+    Skater.stepRider(0, 0);
+    drawWorld();
+}
 }  // namespace
 
-TEST(World, StartUpFillsTheCatalogueInItsOrder) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+// Start-up fills the catalogue in its order; the light circles and the sky follows it; each ground
+// picture's texture repeats (at magnification 2) and colour; the fog and damping keys; the wind.
+TEST(World, CatalogueLightGroundLooksFogDampingKeysAndWind) {
+    Park park(96, 64);
+    ASSERT_TRUE(park.start());
     EXPECT_EQ(Catalogue.textureCount, 18);
     EXPECT_EQ(Catalogue.firstImageTexture, 5);
     for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
     EXPECT_EQ(Catalogue.catalogueTexture(13), Catalogue.catalogueTexture(2)) << "image 8 is the grid";
-    EXPECT_EQ(Catalogue.catalogueTexture(16), Catalogue.catalogueTexture(3)) << "image 11 the checkerboard";
     EXPECT_NE(Catalogue.catalogueTexture(9), Catalogue.catalogueTexture(1)) << "metal plate loaded twice";
     EXPECT_EQ(Sun.texture, static_cast<int>(Catalogue.catalogueTexture(17)));
-    EXPECT_EQ(Terrain.columns, 63);
-    EXPECT_GE(Stars.listId, 1);
-    EXPECT_EQ(Dialogs.currentDialog, 2);
-}
 
-TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
-    GlContext gl(32, 24);
-    FakePlatform fake;
-    TempFolder folder(true);
-    PrefsRecord saved;
-    saved.setDefaults();
-    saved.tessellation = 40;
-    ASSERT_EQ(saved.savePrefs("Rampix"), 0);
-    ASSERT_TRUE(startPark(gl));
-    EXPECT_EQ(Terrain.columns, 40);
-    initVars();
-    EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
-}
-
-TEST(World, AMissingImageKeepsItsSlotEmpty) {
-    Park park("sand.bmp");
-    ASSERT_TRUE(park.ready);
-    EXPECT_EQ(Catalogue.textureCount, 18);
-    EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
-    EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
-}
-
-TEST(World, TheLightCirclesAndTheSkyFollowsIt) {
-    Park park;
-    ASSERT_TRUE(park.ready);
     Clock.dt = 0.0f;
-    park.frame(0.0f);
-    EXPECT_NEAR(Light.x, 0.0f, 1e-5);
+    drawAtLightPhase(0.0f);
     EXPECT_NEAR(Light.y, 4.0f, 1e-5);
-    EXPECT_NEAR(Sun.y, 4.0f, 1e-5);
     EXPECT_NEAR(Screen.clearColour[0], 0.3f, 1e-5);
     EXPECT_NEAR(Screen.clearColour[2], 1.0f, 1e-5);
-    park.frame(3.1415927f / 5.0f);
+    drawAtLightPhase(3.1415927f / 5.0f);
+    EXPECT_NEAR(Light.x, 0.0f, 1e-5);
     EXPECT_NEAR(Light.y, -4.0f, 1e-4);
+    EXPECT_NEAR(Sun.y, -4.0f, 1e-4);
     EXPECT_LE(Screen.clearColour[2], 0.0f) << "a negative sky colour clamps to black";
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
 
-TEST(World, TerrainLooksFogAndTheDampingKeys) {
-    Park park;
-    ASSERT_TRUE(park.ready);
-    // Each ground picture's texture repeats (at magnification 2) and colour.
     const float looks[12][5] = {{20, 1, 1, 1, 1}, {12, 1, 1, 1, 1},       {20, 1, 1, 1, 1},
                                 {20, 1, 1, 1, 1}, {20, 1, 0.6f, 0.5f, 1}, {30, 1, 0.85f, 0.7f, 1},
                                 {20, 1, 1, 1, 1}, {40, 1, 1, 1, 1},       {20, 0, 0, 1, 1},
@@ -106,13 +60,14 @@ TEST(World, TerrainLooksFogAndTheDampingKeys) {
     Prefs.textureMag = 2.0f;
     for (int image = 0; image < 12; ++image) {
         Prefs.imageIndex = image;
-        park.frame(0.0f);
-        EXPECT_FLOAT_EQ(Terrain.textureRepeat, looks[image][0]) << image;
-        EXPECT_EQ((std::vector<float>{Terrain.red, Terrain.green, Terrain.blue, Terrain.alpha}),
-                  (std::vector<float>(looks[image] + 1, looks[image] + 5)))
+        drawAtLightPhase(0.0f);
+        EXPECT_EQ((std::vector<float>{Terrain.textureRepeat, Terrain.red, Terrain.green, Terrain.blue,
+                                      Terrain.alpha}),
+                  (std::vector<float>(looks[image], looks[image] + 5)))
             << image;
         EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(5 + image)));
     }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     Prefs.depthCueFog = 0;
     glFogf(GL_FOG_START, 0.123f);
@@ -121,7 +76,6 @@ TEST(World, TerrainLooksFogAndTheDampingKeys) {
     glGetFloatv(GL_FOG_START, &start);
     EXPECT_FLOAT_EQ(start, 0.123f);
     EXPECT_FALSE(glIsEnabled(GL_FOG));
-
     Prefs.damping = 0.5f;
     Keyboard.specialKey = 3;
     drawWorld();
@@ -129,11 +83,8 @@ TEST(World, TerrainLooksFogAndTheDampingKeys) {
     Keyboard.specialKey = 1;
     drawWorld();
     EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
-}
 
-TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+    // The wind waits twenty seconds after the last sound.
     Sounds.enabled = 1;
     park.fake.elapsedMs = 100000;
     Sounds.play("hit.wav", 1.0f, 1);
@@ -148,9 +99,29 @@ TEST(World, TheWindWaitsTwentySecondsAfterTheLastSound) {
     EXPECT_GE(blew, 20.0f);
 }
 
+TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
+    Park park(32, 24);
+    PrefsRecord saved;
+    saved.setDefaults();
+    saved.tessellation = 40;
+    ASSERT_EQ(saved.savePrefs("Rampix"), 0);
+    ASSERT_TRUE(park.start());
+    EXPECT_EQ(Terrain.columns, 40);
+    initVars();
+    EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
+}
+
+TEST(World, AMissingImageKeepsItsSlotEmpty) {
+    Park park(96, 64);
+    ASSERT_TRUE(park.start("sand.bmp"));
+    EXPECT_EQ(Catalogue.textureCount, 18);
+    EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
+    EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
+}
+
 TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
-    Park park;
-    ASSERT_TRUE(park.ready);
+    Park park(96, 64);
+    ASSERT_TRUE(park.start());
     Prefs.letterbox = 2;
     Flags.menuActive = park.fake.elapsedMs = 0;
     Clock.tick();
@@ -202,8 +173,8 @@ std::string brokenCamera() {
 // Seeded random records of extreme values are loaded from the file, ridden and drawn for two frames
 // each, and the picture never breaks.
 TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture) {
-    Park park("", 32, 24);
-    ASSERT_TRUE(park.ready);
+    Park park(32, 24);
+    ASSERT_TRUE(park.start());
     Clock.restart();
     glGetError();
     Prefs.tessellation = 31;  // the coarsest mesh keeps thousands of frames cheap
@@ -240,8 +211,8 @@ TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture
 }
 
 TEST(ExtremePrefs, AHugeSlopePushStopsTheRiderInsteadOfLosingHim) {
-    Park park("", 32, 24);
-    ASSERT_TRUE(park.ready);
+    Park park(32, 24);
+    ASSERT_TRUE(park.start());
     Clock.restart();
     const float ground = Terrain.heightAt(0.7f / Terrain.extent + 0.5f, 0.3f / Terrain.extent + 0.5f);
     ASSERT_NE(ground, 0.0f);
@@ -280,14 +251,10 @@ float speed() {
 }
 }  // namespace
 
-TEST(Rider, StartsAcrossTheParkRestsUnderGravityAndBouncesOffTheBorder) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
-    flatRide();
-    step(0.0f);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(Skater.forwardAxis[k], k == 0 ? 1.0f : 0.0f, 1e-5) << k;
-    EXPECT_FLOAT_EQ(Skater.x, -3.0f);
-    EXPECT_NEAR(Skater.y, 0.15f, 1e-6) << "eye height above flat ground";
+TEST(Rider, FallsBouncesOffTheBorderAndSlopesPushOnlyWithBumpResponse) {
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
+    flatRide();       // where the ride starts and the eye height are in the stored pictures
     Skater.y = 1.0f;  // airborne: gravity of 10 per second
     step(0.02f);
     EXPECT_NEAR(Skater.vy, -0.2f * (1.0f - 0.2f * 0.02f), 1e-5);
@@ -304,11 +271,23 @@ TEST(Rider, StartsAcrossTheParkRestsUnderGravityAndBouncesOffTheBorder) {
     EXPECT_FLOAT_EQ(Skater.vx, 0.996f);
     Skater.applyDrag(5.0f);
     EXPECT_NEAR(Skater.vy, 0.996f * 0.9f, 1e-6) << "the brake";
+
+    for (float response : {0.0f, 1.0f}) {
+        flatRide();
+        HeightGrid.generate(Heightmap::kMounds, 128);
+        rebuildTerrainSurface();
+        Prefs.bumpResponse = response;
+        Skater.moveTo(-1.0f, -5.0f, 0.7f);
+        step(0.02f);
+        EXPECT_NEAR(Skater.y, Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
+            << "the rider stays on top";
+        EXPECT_EQ(Skater.vx != 0.0f, response != 0.0f);
+    }
 }
 
-TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
+TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
     flatRide();
     Pointer.leftButton = kButtonHeld;
     step(0.0f);
@@ -342,31 +321,8 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimits) {
         EXPECT_NEAR(Skater.vy, vy, 0.0005f) << "Ctrl+Up and Ctrl+Down move along the view's vertical";
         EXPECT_NEAR(Skater.vx, 0.0f, 1e-6);
     }
-}
 
-TEST(Rider, SlopesPushOnlyWithBumpResponse) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
-    for (float response : {0.0f, 1.0f}) {
-        flatRide();
-        HeightGrid.generate(Heightmap::kMounds, 128);
-        rebuildTerrainSurface();
-        Prefs.bumpResponse = response;
-        Skater.moveTo(-1.0f, -5.0f, 0.7f);
-        step(0.02f);
-        EXPECT_NEAR(Skater.y, Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
-            << "the rider stays on top";
-        EXPECT_EQ(Skater.vx != 0.0f, response != 0.0f);
-    }
-}
-
-TEST(Camera, FieldOfViewPlanesAndLook) {
-    Park park("", 16, 16);
-    ASSERT_TRUE(park.ready);
-    flatRide();
-    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 0), 100.0f);
-    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 3), 89.0f);
-    EXPECT_FLOAT_EQ(letterboxedFieldOfView(100.0f, 6), 56.0f);
+    flatRide();  // the camera's planes, the look and the angles
     Screen.setLetterbox(0);
     setProjection(Skater, Prefs, Screen);
     float m[16];
@@ -390,9 +346,8 @@ TEST(Camera, FieldOfViewPlanesAndLook) {
     EXPECT_NEAR(Skater.heading, 0.5f, 1e-4) << "Hold ignores the pointer";
     EXPECT_EQ(park.fake.warps.size(), 1u) << "and does not re-centre it";
 
-    EXPECT_FLOAT_EQ(wrapAngle(360.0f), 360.0f);
-    EXPECT_FLOAT_EQ(wrapAngle(-1.0f), 359.0f);
-    EXPECT_EQ(wrapAngle(NAN), 0.0f);
+    EXPECT_EQ((std::vector<float>{wrapAngle(360.0f), wrapAngle(-1.0f), wrapAngle(NAN)}),
+              (std::vector<float>{360.0f, 359.0f, 0.0f}));
     EXPECT_LE(wrapAngle(3.0e30f), 360.0f);
 
     // Non-finite settings never stall a frame.

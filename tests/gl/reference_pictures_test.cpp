@@ -1,26 +1,22 @@
-// Fixed scenes of the running park, drawn offscreen from the start-up state with a hand-set clock and
-// compared with stored pictures under a small tolerance: the mesh, bump shapes, light, projection, font
-// and overlays at once. One scene per process, as ctest runs them. To write a picture anew (and look at it):
-//   RAMPIX_UPDATE_PICTURES=1 build/tests/gl_tests --gtest_filter="Park/*/defaults"
+// Fixed scenes against stored pictures in tests/data, under a small tolerance: the running park from the
+// start-up state with a hand-set clock (mesh, bump shapes, light, projection, font and overlays at once),
+// its menus and the splash emblem. One park scene per process, as ctest runs them. To write a picture
+// anew (and look at it): RAMPIX_UPDATE_PICTURES=1 build/tests/gl_tests --gtest_filter="Park/*/defaults"
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 
-#include "app/frame.h"
-#include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
-#include "support/fake_platform.h"
+#include "app/splash_screen.h"
+#include "support/gl_helpers.h"
 #include "support/park_start.h"
-#include "support/picture_check.h"
-#include "support/test_files.h"
+#include "textures/texture_loader.h"
+#include "ui/dialog_menus.h"
 
 namespace {
-constexpr int kWidth = 96, kHeight = 72;
-
 struct Scene {
     const char* name;
     const char* keys;                 // pressed once the start-up fade is over
@@ -70,29 +66,86 @@ const Scene kScenes[] = {
      }},
     {"help", "?"},
     {"info_and_clock", "c", [] { Flags.infoVisible = 1; }},
+    {"exit_fade", "q"},  // 0.4 s into the one-second fade to black
+    {"trails", "",
+     [] {
+         Prefs.screenClear = 0;
+         onSpecialKey(101, 0, 0);
+     },
+     12},
 };
 
 class ReferencePictures : public ::testing::TestWithParam<Scene> {};
 
+// The started park past its fade-in, paused with the menu open.
+bool openMenuOverThePark(Park& park) {
+    if (!park.start()) return false;
+    park.passFadeIn(20.0f);
+    Flags.paused = 1;
+    togglePopupMenu(MenuToggleSource::Key);
+    return true;
+}
 }  // namespace
 
 TEST_P(ReferencePictures, MatchTheStoredPicture) {
     const Scene& scene = GetParam();
-    GlContext gl(kWidth, kHeight);
-    ASSERT_TRUE(gl.ok());
-    FakePlatform fake;
-    TempFolder folder(true);
-    ASSERT_TRUE(startPark(gl));
-    passFadeIn(fake, scene.skip);  // and past the title crawl's twenty seconds, or into it
-    runFrames(fake, 1);
+    Park park(96, 72);
+    ASSERT_TRUE(park.start());
+    park.passFadeIn(scene.skip);  // and past the title crawl's twenty seconds, or into it
+    park.runFrames(1);
     for (const char* key = scene.keys; *key; ++key) onKey(static_cast<unsigned char>(*key), 0, 0);
     if (scene.more) scene.more();
-    runFrames(fake, scene.frames);
-
-    const int differing = pixelsUnlikeStored(gl, scene.name);
-    EXPECT_GE(differing, 0) << "no stored picture " << scene.name;
-    EXPECT_LE(differing, 6) << "pixels unlike " << scene.name;
+    park.runFrames(scene.frames);
+    EXPECT_LE(pixelsUnlikeStored(park.gl, scene.name), 6) << "pixels unlike " << scene.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Park, ReferencePictures, ::testing::ValuesIn(kScenes),
                          [](const ::testing::TestParamInfo<Scene>& p) { return std::string(p.param.name); });
+
+// Every slider, toggle and button of the two control menus with its skin, label and value.
+TEST(MenuPictures, StandardAndCustomControls) {
+    Park park(400, 600);
+    ASSERT_TRUE(openMenuOverThePark(park));
+    for (const int menu : {kStandardMenu, kCustomMenu}) {
+        Dialogs.openDialog(menu, 1);
+        park.runFrames(3);
+        EXPECT_LE(pixelsUnlikeStored(park.gl, menu ? "custom_menu" : "standard_menu"), 6) << menu;
+    }
+}
+
+// The main menu (its Info toggle off) and the Load menu, laid out for 400 x 400 and drawn at a quarter.
+TEST(MenuPictures, MainAndLoadMenus) {
+    Park park(200, 100);
+    ASSERT_TRUE(openMenuOverThePark(park));
+    glClearColor(0.3f, 0.3f, 0.3f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    Screen.width = Screen.height = 400;
+    Screen.setLetterbox(0);
+    for (const int menu : {kMainMenu, kLoadMenu}) {
+        Dialogs.openDialog(menu, 1);
+        glViewport(menu == kMainMenu ? 0 : 100, 0, 100, 100);
+        Screen.setOverlayProjection();
+        Dialogs.run();
+    }
+    EXPECT_LE(pixelsUnlikeStored(park.gl, "main_and_load_menus"), 6);
+}
+
+// Its bars, turns, colours, texture and fog, drawn to the right of the window's left edge.
+TEST(SplashPicture, TheEmblemThroughItsLoop) {
+    GlContext gl(80, 72);
+    ASSERT_TRUE(gl.ok());
+    glFogi(GL_FOG_MODE, GL_LINEAR);  // the program's fixed fog
+    SplashScreen splash;
+    splash.texture = loadBmpTexture(RAMPIX_DATA_DIR "/metalplate128.bmp", -1, 0, 1);
+    ASSERT_NE(splash.texture, 0u);
+    const FrameClock clock;
+    for (const float time : {0.0f, 1.5f, 2.0f, 4.0f, 5.5f, 6.3f}) {
+        splash.animationTime = time;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        splash.draw(8.0f, 0.0f, 72.0f, clock);
+        const std::string name = "splash_" + std::to_string(static_cast<int>(time * 10));
+        EXPECT_LE(pixelsUnlikeStored(gl, name), 4) << name;
+    }
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_FOG) || glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}

@@ -1,39 +1,55 @@
-// Bitmap-font text and the dialog manager's run, drawn on a real offscreen context with a synthetic font.
+// Bitmap-font text and the dialog manager's run in the started program on a real offscreen context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 
-#include "input/keyboard_state.h"
-#include "input/pointer_state.h"
-#include "settings/prefs.h"
-#include "support/text_canvas.h"
-#include "ui/dialog_manager.h"
+#include "app/terrain_images.h"
+#include "support/gl_helpers.h"
+#include "support/park_start.h"
 #include "ui/dialog_menus.h"
-#include "ui/font_text.h"
 #include "ui/frame_rate_text.h"
 
-TEST(FontText, GlyphCellsPickTheirTexelAndOtherCodesOnlyAdvanceThePen) {
-    EXPECT_TRUE(FontText::glyphCell(' ').column == 0 && FontText::glyphCell(' ').row == 0);
-    EXPECT_TRUE(FontText::glyphCell('A').column == 1 && FontText::glyphCell('A').row == 2);
-    GlContext gl(80, 80);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl, TextCanvas::Font::CellCoded);
-    FontText text;
-    text.drawText(" A~", 20.0f, 60.0f, 10.0f);
-    const GlContext::Pixel space = gl.pixel(21, 60), a = gl.pixel(30, 60), tilde = gl.pixel(39, 60);
-    EXPECT_TRUE(space.r == 0 && space.g == 0 && space.b == 200);
-    EXPECT_TRUE(a.r == 16 && a.g == 64);
-    EXPECT_TRUE(tilde.r == 14 * 16 && tilde.g == 5 * 32);
-    text.drawText("\x01\x7f\xc8\x41", 10.0f, 20.0f, 10.0f);  // three codes without a glyph, then "A"
-    for (int column = 0; column < 44; ++column) EXPECT_EQ(canvas.lit(column, 20), column >= 34) << column;
-}
+namespace {
+// The started program with text in window pixels on black.
+struct TextScene : Park {
+    TextScene(int width, int height) : Park(width, height) {
+        started = start();
+        Screen.applyViewport();
+        Screen.setOverlayProjection();
+        clear();
+    }
+    void clear() const {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    int litCount() const {
+        int count = 0;
+        const auto rgba = gl.readRgba();
+        for (size_t i = 0; i < rgba.size(); i += 4) count += rgba[i] + rgba[i + 1] + rgba[i + 2] > 0;
+        return count;
+    }
+    bool started;
+};
+}  // namespace
 
-TEST(FontText, EmptyTextStillSetsAndRestoresStateAndBlendingOffLeavesBlendAlone) {
-    GlContext gl(64, 64);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
+// Which codes have a glyph, and where its cell lies in the 16 x 8 font image (row 0 at the top). Drawing,
+// even an empty text, restores the resting state and the text's own defaults; with blending off the
+// blend switch and function stay as they were.
+TEST(FontText, GlyphCellsAndTheStateLeftBehind) {
+    EXPECT_TRUE(FontText::hasGlyph(' ') && FontText::hasGlyph('~'));
+    EXPECT_FALSE(FontText::hasGlyph(31) || FontText::hasGlyph(127) || FontText::hasGlyph(200));
+    for (const auto& [code, column, row, u, v] :
+         {std::tuple{' ', 0, 0, 0.0f, 0.875f}, {'A', 1, 2, 0.0625f, 0.625f}, {'~', 14, 5, 0.875f, 0.25f}}) {
+        const GlyphCell cell = FontText::glyphCell(code);
+        EXPECT_TRUE(cell.column == column && cell.row == row && cell.u == u && cell.v == v) << code;
+    }
+
+    TextScene canvas(80, 80);
+    ASSERT_TRUE(canvas.started);
     FontText text;
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_LESS, 0.5f);
@@ -41,210 +57,171 @@ TEST(FontText, EmptyTextStillSetsAndRestoresStateAndBlendingOffLeavesBlendAlone)
     glDepthMask(GL_FALSE);
     glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
     text.drawText("", 10.0f, 10.0f, 10.0f);
-    expectRestingState();  // and the text's own defaults put back
-    EXPECT_EQ(glInteger(GL_ALPHA_TEST_FUNC), GL_GREATER);
+    expectRestingState();
+    EXPECT_EQ(canvas.litCount(), 0);
     GLfloat reference = -1.0f;
     glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-    EXPECT_EQ(reference, 0.0f);
-    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), static_cast<GLint>(canvas.fontTexture));
+    EXPECT_TRUE(glInteger(GL_ALPHA_TEST_FUNC) == GL_GREATER && reference == 0.0f);
+    EXPECT_EQ(glInteger(GL_BLEND_SRC) * 1000 + glInteger(GL_BLEND_DST),
+              GL_SRC_ALPHA * 1000 + GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), static_cast<GLint>(Catalogue.catalogueTexture(kFontSlot)));
     EXPECT_EQ(glInteger(GL_POLYGON_MODE), GL_POINT);
-    EXPECT_EQ(canvas.litCount(), 0);
 
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     FontText dialogText;
     dialogText.blendOn = 0;
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
-    dialogText.drawText("Hi", 10.0f, 30.0f, 10.0f);
+    dialogText.drawText("Hi", 10.0f, 40.0f, 10.0f);
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
     EXPECT_EQ(glInteger(GL_BLEND_SRC) * 1000 + glInteger(GL_BLEND_DST), GL_ONE * 1000 + GL_ONE);
     glDisable(GL_BLEND);
-    dialogText.drawText("Hi", 10.0f, 30.0f, 10.0f);
+    dialogText.drawText("Hi", 10.0f, 40.0f, 10.0f);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_GT(canvas.litCount(), 0);
 }
 
-TEST(FontText, MessagesReplaceEachOtherAndExpiryRequestsOneClear) {
-    GlContext gl(200, 60);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
+// A message shows for three seconds, then asks for one clear; texts are cut at 79 characters, and a
+// text's own buffer can be drawn and used as its format.
+TEST(FontText, MessagesExpireAndLongAndOwnTextsAreCutAndFormatted) {
+    TextScene canvas(200, 60);
+    ASSERT_TRUE(canvas.started);
     FontText status;
     status.x = 20.0f;
     status.y = 30.0f;
-    canvas.clock.now = 1.0f;
+    Clock.now = 1.0f;
     status.setText("one");
-    canvas.clock.now = 3.0f;
+    Clock.now = 3.0f;
     status.showInt("two %d", 2);
     EXPECT_STREQ(status.text, "two 2");
     EXPECT_FLOAT_EQ(status.expiryTime, 6.0f);
-    for (float now : {5.9f, 6.0f, 6.1f}) {  // shown for the full three seconds, then cleared away once
+    for (float now : {5.9f, 6.0f, 6.1f}) {
         canvas.clear();
-        canvas.screen.clearPasses = 0;
-        canvas.clock.now = now;
+        Screen.clearPasses = 0;
+        Clock.now = now;
         status.update();
         EXPECT_EQ(canvas.litCount() > 0, now < 6.0f) << now;
-        EXPECT_EQ(canvas.screen.clearPasses, now == 6.0f ? 1 : 0) << now;
+        EXPECT_EQ(Screen.clearPasses, now == 6.0f ? 1 : 0) << now;
     }
-    FrameRateText fps;
+
+    FrameRateText fps;  // its own fields lie right behind the buffer
     fps.x = 100.0f;
     fps.y = 30.0f;
     fps.framesShown = 42;
     fps.show();
     EXPECT_STREQ(fps.text, "FPS: 42");
     EXPECT_FLOAT_EQ(fps.expiryTime, 9.1f);
-    EXPECT_TRUE(canvas.lit(101, 30));
-}
-
-TEST(FontText, LongTextIsCutAt79AndOwnTextCanBeDrawnAndFormatted) {
-    GlContext gl(100, 40);
-    ASSERT_TRUE(gl.ok());
-    TextCanvas canvas(gl);
-    FrameRateText text;  // its own fields lie right behind the buffer
-    text.nextSecond = 12.5;
-    text.framesCounted = 7;
-    text.framesShown = 9;
+    EXPECT_GT(canvas.litCount(), 0);
+    fps.nextSecond = 12.5;
+    fps.framesCounted = 7;
     const std::string longText(200, 'x');
-    text.setText(longText.c_str());
-    EXPECT_EQ(std::strlen(text.text), 79u);
-    text.showFloat((longText + "%4.2f").c_str(), 1.5f);
-    EXPECT_EQ(std::string(text.text), longText.substr(0, 79));
-    text.showInt((std::string(78, 'y') + "%d").c_str(), 12345);
-    EXPECT_EQ(std::string(text.text), std::string(78, 'y') + "1");
-    text.drawText(longText.c_str(), 10.0f, 20.0f, 1.0f);
-    EXPECT_EQ(std::strlen(text.text), 79u);
-    EXPECT_TRUE(text.nextSecond == 12.5 && text.framesCounted == 7 && text.framesShown == 9);
+    fps.setText(longText.c_str());
+    EXPECT_EQ(std::strlen(fps.text), 79u);
+    fps.showFloat((longText + "%4.2f").c_str(), 1.5f);
+    EXPECT_EQ(std::string(fps.text), longText.substr(0, 79));
+    fps.showInt((std::string(78, 'y') + "%d").c_str(), 12345);
+    EXPECT_EQ(std::string(fps.text), std::string(78, 'y') + "1");
+    fps.drawText(longText.c_str(), 10.0f, 20.0f, 1.0f);
+    EXPECT_EQ(std::strlen(fps.text), 79u);
+    EXPECT_TRUE(fps.nextSecond == 12.5 && fps.framesCounted == 7 && fps.framesShown == 42);
 
-    text.setText("Hi there");
-    text.drawText(text.text + 3, 10.0f, 20.0f, 10.0f);
-    EXPECT_STREQ(text.text, "there");
-    EXPECT_TRUE(canvas.lit(10, 20));
-    text.setText("%d apples");
-    text.showInt(text.text, 3);
-    EXPECT_STREQ(text.text, "3 apples");
-    text.showInt("[%s]", text.text);
-    EXPECT_STREQ(text.text, "[3 apples]");
-    text.setText(nullptr);
-    EXPECT_STREQ(text.text, "");
-    text.setText("%4.2f m");
-    text.showFloat(text.text, 2.5f);
-    EXPECT_STREQ(text.text, "2.50 m");
+    fps.setText("Hi there");
+    fps.drawText(fps.text + 3, 10.0f, 20.0f, 10.0f);
+    EXPECT_STREQ(fps.text, "there");
+    fps.setText("%d apples");
+    fps.showInt(fps.text, 3);
+    EXPECT_STREQ(fps.text, "3 apples");
+    fps.showInt("[%s]", fps.text);
+    EXPECT_STREQ(fps.text, "[3 apples]");
+    fps.setText(nullptr);
+    EXPECT_STREQ(fps.text, "");
+    fps.setText("%4.2f m");
+    fps.showFloat(fps.text, 2.5f);
+    EXPECT_STREQ(fps.text, "2.50 m");
 }
 
 namespace {
 constexpr int kY0 = 280;  // 0.7 of the window's 400
+int commandCalls = 0;
 
-struct CommandLog {
-    int calls = 0, id = -1, dialog = -1;
-    float value = 0.0f;
-};
-CommandLog commandLog;
-const DialogManager* commandSource = nullptr;
-
-// The main menu on a 400 x 400 window, its commands logged.
-struct DialogScene {
-    GlContext gl{400, 400};
-    TextCanvas canvas{gl};
-    PrefsRecord prefs;
-    KeyboardState keys;
-    PointerState pointer;
-    FontText dialogText;
-    DialogManager manager;
-
-    DialogScene() {
-        prefs.setDefaults();
-        dialogText.alphaRef = 0.05f;
-        dialogText.blendOn = 0;
-        DialogItem::dialogText = &dialogText;
-        DialogItem::skinTexture = -1;
-        manager.prefs = &prefs;
-        manager.screen = &canvas.screen;
-        manager.text = &dialogText;
-        manager.pointer = &pointer;
-        manager.keys = &keys;
-        manager.command = [] {
-            commandLog = {commandLog.calls + 1, commandSource->selectedId, commandSource->currentDialog,
-                          commandSource->selectedValue};
-        };
-        commandSource = &manager;
+// The started program's dialog manager on a 400 x 400 window with the main menu, its commands counted.
+struct DialogScene : Park {
+    DialogScene() : Park(400, 400) {
+        started = start();
+        Dialogs.command = [] { ++commandCalls; };
         testing::internal::CaptureStdout();
-        manager.buildDialog(kMainMenu, 1);
+        Dialogs.buildDialog(kMainMenu, 1);
         testing::internal::GetCapturedStdout();
     }
-    ~DialogScene() { DialogItem::dialogText = nullptr; }
-
     // One frame with the pointer there: the manager's run, then the input ageing of the frame loop.
     void frame(int px = 0, int py = 0, int button = kButtonUp) {
-        pointer.x = px;
-        pointer.y = py;
-        pointer.leftButton = button;
-        manager.run();
-        keys.key = keys.specialKey = 0;
-        pointer.ageButtons();
+        Pointer.x = px;
+        Pointer.y = py;
+        Pointer.leftButton = button;
+        Dialogs.run();
+        Keyboard.key = Keyboard.specialKey = 0;
+        Pointer.ageButtons();
     }
     void drag(int fromX, int fromY, int toX, int toY) {
         frame(fromX, fromY, kButtonPressed);
         frame(toX, toY, kButtonHeld);
         frame(toX, toY, kButtonReleased);
     }
+    std::pair<float, float> origin() const { return {Dialogs.originX, Dialogs.originY}; }
+    bool started;
 };
 }  // namespace
 
 TEST(DialogManagerRun, FocusWrapsAndAPressFocusesAndSetsASliderInOneFrame) {
     DialogScene s;
-    ASSERT_TRUE(s.gl.ok());
+    ASSERT_TRUE(s.started);
     // Up, Up, Tab, Tab, Down
     const int keys[][3] = {{0, kKeyUp, 5}, {0, kKeyUp, 4}, {9, 0, 5}, {9, 0, 0}, {0, kKeyDown, 1}};
     for (const auto& [key, special, focus] : keys) {
-        s.keys.key = key;
-        s.keys.specialKey = special;
+        Keyboard.key = key;
+        Keyboard.specialKey = special;
         s.frame();
-        EXPECT_EQ(s.manager.focusIndex, focus) << key << " " << special;
+        EXPECT_EQ(Dialogs.focusIndex, focus) << key << " " << special;
     }
-    EXPECT_EQ(commandLog.calls, 0);
-    s.manager.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
-    s.keys.specialKey = kKeyUp;
+    EXPECT_EQ(commandCalls, 0);
+    Dialogs.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
+    Keyboard.specialKey = kKeyUp;
     s.frame();
-    EXPECT_EQ(s.manager.focusIndex, 0);
+    EXPECT_EQ(Dialogs.focusIndex, 0);
 
-    s.manager.buildDialog(kCustomMenu, 1);
+    Dialogs.buildDialog(kCustomMenu, 1);
     s.frame(100, kY0 - 29 + 12, kButtonPressed);  // mid-track of "Image/Texture Options"
-    EXPECT_EQ(s.manager.focusIndex, 3);
-    EXPECT_EQ(commandLog.calls, 1);
-    EXPECT_EQ(commandLog.id, 40);
-    EXPECT_FLOAT_EQ(commandLog.value, 5.75f);
-    EXPECT_EQ(commandLog.dialog, kCustomMenu);
+    EXPECT_EQ(Dialogs.focusIndex, 3);
+    EXPECT_EQ(commandCalls, 1);
+    EXPECT_EQ(Dialogs.selectedId, 40);
+    EXPECT_EQ(Dialogs.selectedValue, 5.75f);
     s.frame(170, kY0 + 200, kButtonHeld);  // dragged far above: the focused slider follows
-    EXPECT_EQ(commandLog.calls, 2);
-    EXPECT_FLOAT_EQ(commandLog.value, 11.5f);
+    EXPECT_EQ(commandCalls, 2);
+    EXPECT_EQ(Dialogs.selectedValue, 11.5f);
 }
 
 TEST(DialogManagerRun, TitleBarDragMovesTheDialogAndKeysNudgeIt) {
     DialogScene s;
-    ASSERT_TRUE(s.gl.ok());
+    ASSERT_TRUE(s.started);
     s.drag(45, kY0 + 15, 62, kY0 + 6);
-    EXPECT_FLOAT_EQ(s.manager.originX, 17.0f);
-    EXPECT_FLOAT_EQ(s.manager.originY, -9.0f);
+    EXPECT_EQ(s.origin(), std::make_pair(17.0f, -9.0f));
     PointerState onQuit;
     onQuit.x = 30 + 17;
     onQuit.y = kY0 - 240 - 9;
-    EXPECT_EQ(s.manager.item(5)->hitTest(onQuit, s.manager.originX, s.manager.originY), kHitInside);
-    EXPECT_EQ(s.manager.focusIndex, 0);
+    EXPECT_EQ(Dialogs.item(5)->hitTest(onQuit, Dialogs.originX, Dialogs.originY), kHitInside);
+    EXPECT_EQ(Dialogs.focusIndex, 0);
     for (int key : {kKeyRight, kKeyPageDown}) {
-        s.keys.specialKey = key;
+        Keyboard.specialKey = key;
         s.frame();
     }
-    EXPECT_FLOAT_EQ(s.manager.originX, 19.0f);
-    EXPECT_FLOAT_EQ(s.manager.originY, -11.0f);
-    EXPECT_EQ(commandLog.calls, 0);
+    EXPECT_EQ(s.origin(), std::make_pair(19.0f, -11.0f));
+    EXPECT_EQ(commandCalls, 0);
 
     // A new drag starts from where the last one came to rest, and survives a change of dialog.
     s.drag(50, kY0 + 6, 60, kY0 + 6);
-    EXPECT_FLOAT_EQ(s.manager.originX, 27.0f);
-    EXPECT_FLOAT_EQ(s.manager.originY, -9.0f);
-    s.manager.buildDialog(kSaveMenu, 1);
+    EXPECT_EQ(s.origin(), std::make_pair(27.0f, -9.0f));
+    Dialogs.buildDialog(kSaveMenu, 1);
     s.frame(35, kY0 + 5, kButtonPressed);
     s.frame(36, kY0 + 5, kButtonHeld);
-    EXPECT_FLOAT_EQ(s.manager.originX, 28.0f);
+    EXPECT_EQ(Dialogs.originX, 28.0f);
 }

@@ -10,50 +10,36 @@
 
 GlContext::GlContext(int width, int height) : width_(width), height_(height) {
     pinGraphicsDriver();
-    auto getPlatformDisplay =
-        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    EGLDisplay display = getPlatformDisplay
-                             ? getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr)
-                             : EGL_NO_DISPLAY;
+    EGLDisplay display = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
         std::fprintf(stderr, "GlContext: no EGL display\n");
         return;
     }
     display_ = display;
     eglBindAPI(EGL_OPENGL_API);
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
-                                       EGL_PBUFFER_BIT,
-                                       EGL_RENDERABLE_TYPE,
-                                       EGL_OPENGL_BIT,
-                                       EGL_RED_SIZE,
-                                       8,
-                                       EGL_GREEN_SIZE,
-                                       8,
-                                       EGL_BLUE_SIZE,
-                                       8,
-                                       EGL_ALPHA_SIZE,
-                                       8,
-                                       EGL_DEPTH_SIZE,
-                                       24,
-                                       EGL_NONE};
+    // 8-bit RGBA and a 24-bit depth buffer in a pbuffer, for desktop OpenGL.
+    const EGLint configAttributes[][2] = {{EGL_SURFACE_TYPE, EGL_PBUFFER_BIT},
+                                          {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT},
+                                          {EGL_RED_SIZE, 8},
+                                          {EGL_GREEN_SIZE, 8},
+                                          {EGL_BLUE_SIZE, 8},
+                                          {EGL_ALPHA_SIZE, 8},
+                                          {EGL_DEPTH_SIZE, 24},
+                                          {EGL_NONE, EGL_NONE}};
     EGLConfig config;
     EGLint count = 0;
-    if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1) {
-        std::fprintf(stderr, "GlContext: no EGL config\n");
-        return;
-    }
     const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
-    EGLSurface surface = eglCreatePbufferSurface(display, config, surfaceAttributes);
     const EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
-    EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
-    if (surface == EGL_NO_SURFACE || context == EGL_NO_CONTEXT ||
-        !eglMakeCurrent(display, surface, surface, context)) {
-        std::fprintf(stderr, "GlContext: cannot make a context current\n");
+    if (eglChooseConfig(display, &configAttributes[0][0], &config, 1, &count) && count > 0) {
+        surface_ = eglCreatePbufferSurface(display, config, surfaceAttributes);
+        context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
+    }
+    if (surface_ == EGL_NO_SURFACE || context_ == EGL_NO_CONTEXT ||
+        !eglMakeCurrent(display, surface_, surface_, context_)) {
+        std::fprintf(stderr, "GlContext: no EGL config or context\n");
         return;
     }
-    surface_ = surface;
-    context_ = context;
     glViewport(0, 0, width, height);
     ok_ = true;
 }

@@ -1,10 +1,16 @@
-// GL state checks and small textures shared by the rendering tests.
+// GL state checks, and the offscreen picture against a stored one in tests/data under a small tolerance.
+// With RAMPIX_UPDATE_PICTURES=1 the picture is stored anew first (look at it before keeping it).
 #pragma once
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "support/gl_context.h"
+#include "support/test_files.h"
 
 inline GLint glInteger(GLenum name) {
     GLint values[4] = {};
@@ -21,23 +27,30 @@ inline std::vector<float> glFloats(void (*get)(GLenum, GLenum, GLfloat*), GLenum
 // What every drawing routine leaves behind: blending, alpha test, depth test and 2-D texturing off,
 // depth writes on, and no GL error on the way.
 inline void expectRestingState() {
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_DEPTH_TEST) ||
+                 glIsEnabled(GL_TEXTURE_2D));
     EXPECT_EQ(glInteger(GL_DEPTH_WRITEMASK), GL_TRUE);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-// A texture of RGBA texels read with nearest filtering, so every texel shows as it is.
-inline GLuint nearestTexture(int width, int height, const unsigned char* rgba) {
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return name;
+// How many pixels differ by more than 12 in a channel; all of them when the stored picture is unreadable.
+inline int pixelsUnlikeStored(const GlContext& gl, const std::string& name) {
+    const Bytes rgba = gl.readRgba();
+    Bytes picture;  // RGB, top row first
+    for (int y = gl.height() - 1; y >= 0; --y)
+        for (int x = 0; x < gl.width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                picture.push_back(rgba[(static_cast<size_t>(y) * gl.width() + x) * 4 + c]);
+    const std::string path = std::string(RAMPIX_SOURCE_DIR) + "/tests/data/" + name + ".png";
+    if (std::getenv("RAMPIX_UPDATE_PICTURES"))
+        writeFile(path, encodePng(gl.width(), gl.height(), 3, picture));
+    Bytes stored;
+    int width = 0, height = 0;
+    if (!decodeStoredPng(path, &width, &height, &stored) || stored.size() != picture.size())
+        return gl.width() * gl.height();
+    int differing = 0;
+    for (size_t i = 0; i < picture.size(); i += 3)
+        differing += std::abs(picture[i] - stored[i]) > 12 || std::abs(picture[i + 1] - stored[i + 1]) > 12 ||
+                     std::abs(picture[i + 2] - stored[i + 2]) > 12;
+    return differing;
 }
