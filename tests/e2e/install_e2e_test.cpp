@@ -1,13 +1,11 @@
-// The installed game: cmake --install into a scratch prefix (with blanks in its path), then the
-// installed launcher sets up the per-user folder and starts the installed program there.
-#include <fcntl.h>
+// The installed game: cmake --install into a scratch prefix (with blanks in its path), the layout, then
+// the installed launcher sets up the per-user folder, starts the installed program there, keeps the
+// user's files, renews stale ones and passes its arguments on.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
-#include <string>
-#include <vector>
 
 #include "support/e2e.h"
 
@@ -19,60 +17,25 @@ const char* const kDataFiles[] = {
     "sun_256.bmp",    "bump_128.bmp",     "bump3.bmp",          "WIND2.wav",
     "hit.wav"};
 
-std::string readText(const std::string& path) {
-    return Process::readText(path);
+// Runs a program to its end: its exit status, "|", then its standard output and standard error.
+std::string run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) {
+    ScratchFolder scratch(false);
+    Process process(scratch.path(), environment, arguments);
+    const int status = process.waitForExit(120000);
+    return std::to_string(status) + "|" + process.output() + process.errors();
 }
 
 void writeText(const std::string& path, const std::string& text) {
+    unlink(path.c_str());
     writeFile(path, Bytes(text.begin(), text.end()));
 }
 
-bool isExecutable(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXUSR);
+// Writes a file and dates it the given seconds from the shared file's time.
+void writeDated(const std::string& path, const std::string& text, const std::string& shared, int seconds) {
+    writeText(path, text);
+    std::filesystem::last_write_time(
+        path, std::filesystem::last_write_time(shared) + std::chrono::seconds(seconds));
 }
-
-// Moves a file's modification time by the given seconds from the shared file's.
-void setAgeAgainst(const std::string& path, const std::string& reference, int secondsLater) {
-    struct stat info;
-    ASSERT_EQ(stat(reference.c_str(), &info), 0);
-    timespec times[2] = {info.st_atim, info.st_mtim};
-    times[0].tv_sec += secondsLater;
-    times[1].tv_sec += secondsLater;
-    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
-}
-
-struct Result {
-    int status = -1;
-    std::string output;  // standard output and standard error
-};
-
-// Runs a program to its end with the environment changed by "NAME=value" (set) and "NAME" (removed)
-// entries.
-Result run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) {
-    static TempFolder scratch;
-    Process process(scratch.path, environment, arguments);
-    Result result;
-    result.status = process.waitForExit(120000);
-    result.output = process.output() + process.errors();
-    return result;
-}
-
-// An installation in a scratch prefix whose path has blanks in it.
-struct Installed {
-    TempFolder root;
-    std::string prefix = root.path + "/game prefix/usr";
-    std::string launcher = prefix + "/bin/rampix";
-    std::string program = prefix + "/libexec/rampix/rampix";
-    std::string shared = prefix + "/share/rampix";
-    std::string home = root.path + "/home dir";
-
-    bool install() {
-        const Result result = run({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
-        EXPECT_EQ(result.status, 0) << result.output;
-        return result.status == 0 && mkdir(home.c_str(), 0755) == 0;
-    }
-};
 
 std::string realPath(const std::string& path) {
     char resolved[PATH_MAX];
@@ -80,112 +43,78 @@ std::string realPath(const std::string& path) {
 }
 }  // namespace
 
-TEST(Install, LayoutFollowsTheDesktopConventions) {
-    Installed game;
-    ASSERT_TRUE(game.install());
-    EXPECT_TRUE(isExecutable(game.launcher));
-    EXPECT_TRUE(isExecutable(game.program));
+TEST(Install, LayoutLauncherAndTheInstalledGame) {
+    TempFolder root;
+    const std::string prefix = root.path + "/game prefix/usr", shared = prefix + "/share/rampix",
+                      launcher = prefix + "/bin/rampix", program = prefix + "/libexec/rampix/rampix",
+                      home = root.path + "/home dir";
+    const std::string installed = run({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
+    ASSERT_EQ(installed.rfind("0|", 0), 0u) << installed;
+    ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
+    EXPECT_EQ(access(launcher.c_str(), X_OK), 0);
+    EXPECT_EQ(access(program.c_str(), X_OK), 0);
     for (const char* name : kDataFiles)
-        EXPECT_EQ(readText(game.shared + "/" + name), readText(std::string(RAMPIX_DATA_DIR) + "/" + name))
-            << name;
-    EXPECT_NE(
-        readText(game.prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
-        std::string::npos);
-    EXPECT_NE(readText(game.prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
+        EXPECT_EQ(readText(shared + "/" + name), readText(std::string(RAMPIX_DATA_DIR) + "/" + name)) << name;
+    EXPECT_NE(readText(prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
+              std::string::npos);
+    EXPECT_NE(readText(prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
                   .find("<launchable type=\"desktop-id\">org.example.rampix.desktop</launchable>"),
               std::string::npos);
-    const std::string icon = readText(game.prefix + "/share/icons/hicolor/128x128/apps/rampix.png");
+    const std::string icon = readText(prefix + "/share/icons/hicolor/128x128/apps/rampix.png");
     ASSERT_GT(icon.size(), 24u);
     EXPECT_EQ(icon.compare(1, 3, "PNG"), 0);
     EXPECT_EQ(icon.substr(16, 8), std::string("\0\0\0\x80\0\0\0\x80", 8)) << "128 x 128";
-    EXPECT_GT(readText(game.prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
-    EXPECT_EQ(readText(game.shared + "/Rampix.pref"), "") << "no preference file is shipped";
-}
+    EXPECT_GT(readText(prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
+    EXPECT_EQ(readText(shared + "/Rampix.pref"), "") << "no preference file is shipped";
 
-TEST(Install, LauncherKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
-    Installed game;
-    ASSERT_TRUE(game.install());
+    {  // The real game, its preferences saved in the folder under XDG_DATA_HOME.
+        XSession x;
+        const std::string prefs = root.path + "/data home/rampix/Rampix.pref";
+        Rampix app(x, root.path, {"HOME=" + home, "XDG_DATA_HOME=" + root.path + "/data home"}, launcher);
+        ASSERT_EQ(app.passSplash(), "");
+        EXPECT_NE(app.output().find("No Prefs found.\n"), std::string::npos) << app.output();
+        x.key("exclam");
+        for (int i = 0; i < 100 && readText(prefs).size() != 172; ++i) sleepMs(50);
+        EXPECT_EQ(app.quit(), "");
+        EXPECT_EQ(readText(prefs).size(), 172u);
+        EXPECT_EQ(readText(prefs).substr(0, 8), std::string("\x2c\xe5\x41\x00\x64\x00\x00\x00", 8));
+    }
+
     // A stand-in for the program that shows where and with what it was started.
-    writeText(game.program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
-    writeText(game.shared + "/Rampix.pref", "shipped by mistake");
-    const std::vector<std::string> environment = {"HOME=" + game.home, "XDG_DATA_HOME"};
-    const std::string folder = game.home + "/.local/share/rampix";
-
-    const Result first = run({game.launcher, "-display", ":9 9", "two  words"}, environment);
-    ASSERT_EQ(first.status, 0) << first.output;
-    EXPECT_EQ(first.output, realPath(folder) + "\n[-display]\n[:9 9]\n[two  words]\n");
+    writeText(program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
+    ASSERT_EQ(chmod(program.c_str(), 0755), 0);
+    writeText(shared + "/Rampix.pref", "shipped by mistake");
+    const std::vector<std::string> environment = {"HOME=" + home, "XDG_DATA_HOME"};
+    const std::string folder = home + "/.local/share/rampix";
+    const std::string first = run({launcher, "-display", ":9 9", "two  words"}, environment);
+    EXPECT_EQ(first, "0|" + realPath(folder) + "\n[-display]\n[:9 9]\n[two  words]\n");
     for (const char* name : kDataFiles)
-        EXPECT_EQ(readText(folder + "/" + name), readText(game.shared + "/" + name)) << name;
+        EXPECT_EQ(readText(folder + "/" + name), readText(shared + "/" + name)) << name;
     EXPECT_EQ(readText(folder + "/Rampix.pref"), "") << "the shipped preference file stays out";
 
     const std::string prefs(172, '\x2a');
     writeText(folder + "/Rampix.pref", prefs);
-    struct stat prefsBefore;
-    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &prefsBefore), 0);
-    unlink((folder + "/sand.bmp").c_str());
-    writeText(folder + "/sand.bmp", "an old copy");
-    setAgeAgainst(folder + "/sand.bmp", game.shared + "/sand.bmp", -3600);
-    unlink((folder + "/wood128.bmp").c_str());
-    writeText(folder + "/wood128.bmp", "the user's own picture");
-    setAgeAgainst(folder + "/wood128.bmp", game.shared + "/wood128.bmp", 3600);
+    struct stat before, after;
+    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &before), 0);
+    writeDated(folder + "/sand.bmp", "an old copy", shared + "/sand.bmp", -3600);
+    writeDated(folder + "/wood128.bmp", "the user's own picture", shared + "/wood128.bmp", 3600);
     unlink((folder + "/hit.wav").c_str());
     ASSERT_EQ(symlink("/gone/share/rampix/hit.wav", (folder + "/hit.wav").c_str()), 0);
-
     // A relative XDG_DATA_HOME is not to be used: the folder under HOME stays.
-    const Result second = run({game.launcher}, {"HOME=" + game.home, "XDG_DATA_HOME=relative"});
-    ASSERT_EQ(second.status, 0) << second.output;
-    EXPECT_EQ(second.output, realPath(folder) + "\n");
-    EXPECT_EQ(readText(folder + "/sand.bmp"), readText(game.shared + "/sand.bmp"))
+    EXPECT_EQ(run({launcher}, {"HOME=" + home, "XDG_DATA_HOME=relative"}), "0|" + realPath(folder) + "\n");
+    EXPECT_EQ(readText(folder + "/sand.bmp"), readText(shared + "/sand.bmp"))
         << "an outdated copy is renewed";
     EXPECT_EQ(readText(folder + "/wood128.bmp"), "the user's own picture");
-    EXPECT_EQ(readText(folder + "/hit.wav"), readText(game.shared + "/hit.wav"))
-        << "a broken link is renewed";
-    struct stat prefsAfter;
-    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &prefsAfter), 0);
+    EXPECT_EQ(readText(folder + "/hit.wav"), readText(shared + "/hit.wav")) << "a broken link is renewed";
+    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &after), 0);
     EXPECT_EQ(readText(folder + "/Rampix.pref"), prefs);
-    EXPECT_EQ(prefsAfter.st_ino, prefsBefore.st_ino);
-    EXPECT_EQ(prefsAfter.st_mtim.tv_nsec, prefsBefore.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 
-    const Result homeless = run({game.launcher}, {"HOME", "XDG_DATA_HOME"});
-    EXPECT_EQ(homeless.status, 1);
-    EXPECT_EQ(homeless.output, "rampix: neither XDG_DATA_HOME nor HOME is set\n");
-
-    unlink(game.program.c_str());
-    const Result missing = run({game.launcher}, environment);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.output, "rampix: the game program is missing: " + realPath(game.prefix + "/bin") +
-                                  "/../libexec/rampix/rampix (reinstall Rampix)\n");
-}
-
-TEST(Install, InstalledLauncherRunsTheGameWithItsPreferencesInThePerUserFolder) {
-    Installed game;
-    ASSERT_TRUE(game.install());
-    XSession x;
-    ASSERT_TRUE(x.ok());
-    const std::string dataHome = game.root.path + "/data home";
-    const std::string folder = dataHome + "/rampix";
-    const std::string prefsFile = folder + "/Rampix.pref";
-    const std::vector<std::string> environment = {"HOME=" + game.home, "XDG_DATA_HOME=" + dataHome};
-
-    auto play = [&](const char* prefsLine, bool save) {
-        Rampix app(x, game.root.path, environment, game.launcher);
-        ASSERT_EQ(app.passSplash(), "");
-        EXPECT_NE(app.output().find(prefsLine), std::string::npos) << app.output();
-        sleepMs(2500);  // past the fade-in, during which an exit waits
-        if (save) {
-            x.key("exclam");
-            for (int i = 0; i < 100 && readText(prefsFile).size() != 172; ++i) sleepMs(50);
-        }
-        EXPECT_EQ(app.quit(), "");
-    };
-
-    play("No Prefs found.\n", true);
-    const std::string saved = readText(prefsFile);
-    ASSERT_EQ(saved.size(), 172u);
-    EXPECT_EQ(saved.compare(0, 8, std::string("\x2c\xe5\x41\x00\x64\x00\x00\x00", 8)), 0);
-    for (const char* name : kDataFiles)
-        EXPECT_EQ(readText(folder + "/" + name), readText(game.shared + "/" + name)) << name;
-
-    play("Loaded Prefs.\n", false);
-    EXPECT_EQ(readText(prefsFile), saved);
+    EXPECT_EQ(run({launcher}, {"HOME", "XDG_DATA_HOME"}),
+              "1|rampix: neither XDG_DATA_HOME nor HOME is set\n");
+    unlink(program.c_str());
+    EXPECT_EQ(run({launcher}, environment),
+              "1|rampix: the game program is missing: " + realPath(prefix + "/bin") +
+                  "/../libexec/rampix/rampix (reinstall Rampix)\n");
 }

@@ -27,17 +27,20 @@ std::string checkPrefsFile(const std::string& path) {
     return wrong.empty() ? "" : path + " has fields out of range:" + wrong;
 }
 
-Rampix::Rampix(XSession& session, const std::string& folder, const std::vector<std::string>& environment,
-               const std::string& program)
-    : RampixProcess(session.displayName(), folder, environment, program), x(session) {}
-
-std::string Rampix::passSplash(const char* key) {
+std::string Rampix::reachSplash() {
     if (!x.ok()) return "no X server";
     if (!waitForOutput("Ready...\n\n", 30000)) return "no \"Ready...\" line: " + output() + errors();
-    if (!x.waitForWindow("Rampix", 20000)) return "no window titled Rampix";
-    // Keys go to the window under the pointer: there is no window manager to give it the focus.
-    x.moveTo(512, 384);
+    int width = 0, height = 0;
+    for (const long long end = monotonicMs() + 20000; !x.windowSize("Rampix", width, height); sleepMs(50))
+        if (monotonicMs() > end) return "no window titled Rampix";
+    x.moveTo(width / 2, height / 2);
     sleepMs(300);
+    return "";
+}
+
+std::string Rampix::passSplash(const char* key) {
+    const std::string problem = reachSplash();
+    if (!problem.empty()) return problem;
     x.key(key);
     // The menu is built right after the preference line, whichever it was.
     if (!waitForOutput("Dialog Init...\n", 30000)) return "start-up did not finish: " + output() + errors();

@@ -14,10 +14,13 @@
 std::string checkPrefsFile(const std::string& path);
 
 struct Rampix : RampixProcess {
-    Rampix(XSession& x, const std::string& folder, const std::vector<std::string>& environment = {},
-           const std::string& program = "");
-    // Waits for "Ready...", the window, puts the pointer over it, presses the key and waits for the last
-    // start-up line. "" on success, otherwise what did not happen.
+    Rampix(XSession& session, const std::string& folder, const std::vector<std::string>& environment = {},
+           const std::string& program = "", const std::vector<std::string>& arguments = {})
+        : RampixProcess(session.displayName(), folder, environment, program, arguments), x(session) {}
+    // Waits for "Ready..." and the window, and puts the pointer in its middle: keys go to the window
+    // under the pointer, as there is no window manager to give it the focus. "" or what did not happen.
+    std::string reachSplash();
+    // Then presses the key and waits for the last start-up line.
     std::string passSplash(const char* key = "a");
     // Presses q (a second time when the fade does not end); "" when the program then ends with status 0,
     // "Shutting down...", "Fin" and a standard error free of sanitizer and OpenGL reports.

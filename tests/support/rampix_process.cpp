@@ -15,40 +15,35 @@
 
 #include "support/x_session.h"
 
-extern char** environ;
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 Process::Process(const std::string& workDir, const std::vector<std::string>& environment,
-                 std::vector<std::string> arguments) {
-    errorFile_ = workDir + "/.stderr";
-    if (arguments.empty()) arguments.push_back(RAMPIX_BINARY);
-    std::vector<std::string> variables;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string variable = *entry;
-        bool changed = false;
-        for (const std::string& change : environment) {
-            const std::string name = change.substr(0, change.find('=')) + "=";
-            changed |= variable.compare(0, name.size(), name) == 0;
-        }
-        if (!changed) variables.push_back(variable);
-    }
-    for (const std::string& change : environment)
-        if (change.find('=') != std::string::npos) variables.push_back(change);
-    std::vector<char*> argv, envp;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    for (std::string& v : variables) envp.push_back(v.data());
+                 const std::vector<std::string>& arguments)
+    : errorFile_(workDir + "/.stderr") {
+    std::vector<char*> argv;
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    envp.push_back(nullptr);
     int fds[2];
     if (pipe(fds) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
+        for (const std::string& change : environment) {
+            const size_t equals = change.find('=');
+            if (equals == std::string::npos)
+                unsetenv(change.c_str());
+            else
+                setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
+        }
         if (chdir(workDir.c_str()) != 0) _exit(126);
         dup2(fds[1], 1);
         const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) dup2(err, 2);
         close(fds[0]);
-        execve(argv[0], argv.data(), envp.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(fds[1]);
@@ -57,10 +52,7 @@ Process::Process(const std::string& workDir, const std::vector<std::string>& env
 }
 
 Process::~Process() {
-    if (running()) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
+    waitForExit(0);
     if (stdoutFd_ >= 0) close(stdoutFd_);
 }
 
@@ -105,27 +97,18 @@ int Process::waitForExit(int timeoutMs) {
     return status_;
 }
 
-std::string Process::readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 namespace {
-std::vector<std::string> withDisplay(const std::string& displayName, std::vector<std::string> environment) {
-    environment.insert(environment.begin(), {"DISPLAY=" + displayName, "SDL_AUDIODRIVER=dummy"});
-    return environment;
-}
-
-std::vector<std::string> commandLine(const std::string& program, std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), program.empty() ? RAMPIX_BINARY : program);
-    return arguments;
+std::vector<std::string> joined(std::vector<std::string> front, const std::vector<std::string>& back) {
+    front.insert(front.end(), back.begin(), back.end());
+    return front;
 }
 }  // namespace
 
 RampixProcess::RampixProcess(const std::string& displayName, const std::string& workDir,
                              const std::vector<std::string>& extraEnvironment, const std::string& program,
                              const std::vector<std::string>& arguments)
-    : Process(workDir, withDisplay(displayName, extraEnvironment), commandLine(program, arguments)) {}
+    : Process(workDir, joined({"DISPLAY=" + displayName, "SDL_AUDIODRIVER=dummy"}, extraEnvironment),
+              joined({program.empty() ? RAMPIX_BINARY : program}, arguments)) {}
 
 ScratchFolder::ScratchFolder(bool withData) {
     char pattern[] = "/tmp/rampix-e2e-XXXXXX";

@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+std::string readText(const std::string& path);
+
 class Process {
   public:
     // environment: "NAME=value" sets, "NAME" removes; arguments[0] is the program.
     Process(const std::string& workDir, const std::vector<std::string>& environment,
-            std::vector<std::string> arguments);
+            const std::vector<std::string>& arguments);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -25,14 +27,12 @@ class Process {
     int waitForExit(int timeoutMs);
     std::string errors() const { return readText(errorFile_); }
     pid_t pid() const { return pid_; }
-    static std::string readText(const std::string& path);
 
   private:
     void readAvailable(int waitMs);
     pid_t pid_ = -1;
-    int stdoutFd_ = -1;
+    int stdoutFd_ = -1, status_ = -2;
     std::string output_, errorFile_;
-    int status_ = -2;
 };
 
 // program: what to start instead of the build's rampix binary (an installed launcher, say).
@@ -42,16 +42,13 @@ struct RampixProcess : Process {
                   const std::vector<std::string>& arguments = {});
 };
 
-class ScratchFolder {
-  public:
+struct ScratchFolder {
     explicit ScratchFolder(bool withData = true);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
     std::string path_;
 };
 

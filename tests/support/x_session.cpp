@@ -2,7 +2,6 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,12 +10,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
-#include <sstream>
-#include <string>
 
 long long monotonicMs() {
     timespec ts;
@@ -24,54 +20,45 @@ long long monotonicMs() {
     return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
 }
 
-namespace {
-Display* dpy(void* d) {
-    return static_cast<Display*>(d);
-}
-
-bool findSize(Display* d, Window w, const char* title, int& width, int& height) {
-    char* name = nullptr;
-    bool match = false;
-    if (XFetchName(d, w, &name) && name) {
-        match = std::strcmp(name, title) == 0;
-        XFree(name);
-    }
-    XWindowAttributes a;
-    if (match && XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable) {
-        width = a.width;
-        height = a.height;
-        return true;
-    }
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(d, w, &root, &parent, &children, &count)) return false;
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) found = findSize(d, children[i], title, width, height);
-    if (children) XFree(children);
-    return found;
-}
-}  // namespace
-
-double processorSeconds(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(in, text);
-    const size_t end = text.rfind(')');
-    if (end == std::string::npos) return 0.0;
-    std::istringstream fields(text.substr(end + 2));
-    std::string field;
-    double ticks = 0.0;
-    for (int i = 0; i < 13 && fields >> field; ++i)
-        if (i >= 11) ticks += std::atof(field.c_str());  // utime and stime
-    return ticks / sysconf(_SC_CLK_TCK);
-}
-
 void sleepMs(int ms) {
     timespec ts{ms / 1000, (ms % 1000) * 1000000L};
     nanosleep(&ts, nullptr);
 }
 
-XSession::XSession(int width, int height) : width_(width), height_(height) {
+double processorSeconds(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(in, text);
+    unsigned long user = 0, system = 0;  // the 14th and 15th fields, counted after the name's ')'
+    const size_t end = text.rfind(')');
+    if (end == std::string::npos ||
+        std::sscanf(text.c_str() + end + 1, "%*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %lu %lu", &user,
+                    &system) != 2)
+        return 0.0;
+    return static_cast<double>(user + system) / sysconf(_SC_CLK_TCK);
+}
+
+namespace {
+Display* dpy(void* d) {
+    return static_cast<Display*>(d);
+}
+
+// The first window with this title below w, or 0.
+Window findWindow(Display* d, Window w, const char* title) {
+    char* name = nullptr;
+    const bool match = XFetchName(d, w, &name) && name && std::strcmp(name, title) == 0;
+    if (name) XFree(name);
+    if (match) return w;
+    Window root, parent, *children = nullptr, found = 0;
+    unsigned count = 0;
+    if (!XQueryTree(d, w, &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) found = findWindow(d, children[i], title);
+    if (children) XFree(children);
+    return found;
+}
+}  // namespace
+
+XSession::XSession(int width, int height) {
     int fds[2];
     if (pipe(fds) != 0) return;
     serverPid_ = fork();
@@ -79,26 +66,21 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
         // A test that dies without its destructors must not leave the server behind: it would keep the
         // test's output pipe open and hold up the test runner.
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        close(fds[0]);
-        if (fds[1] != 3) dup2(fds[1], 3), close(fds[1]);
+        dup2(fds[1], 3);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
         execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-r",
                "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
-    std::string number;
+    // The server writes its display number and a newline once it takes connections.
     pollfd p{fds[0], POLLIN, 0};
-    char c;
-    for (const long long end = monotonicMs() + 15000;
-         monotonicMs() < end && number.find('\n') == std::string::npos;)
-        if (poll(&p, 1, 200) > 0) {
-            if (read(fds[0], &c, 1) != 1) break;
-            number += c;
-        }
+    char c = 0;
+    for (const long long end = monotonicMs() + 15000; c != '\n' && monotonicMs() < end;)
+        if (poll(&p, 1, 200) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') name_ += c;
     close(fds[0]);
-    if (number.empty()) return;
-    name_ = ":" + number.substr(0, number.find('\n'));
+    if (c != '\n') return;
+    name_ = ":" + name_;
     display_ = XOpenDisplay(name_.c_str());
     int event, error, major, minor;
     if (display_ && !XTestQueryExtension(dpy(display_), &event, &error, &major, &minor)) {
@@ -116,7 +98,12 @@ XSession::~XSession() {
 }
 
 bool XSession::windowSize(const char* title, int& width, int& height) {
-    return findSize(dpy(display_), DefaultRootWindow(dpy(display_)), title, width, height);
+    const Window w = findWindow(dpy(display_), DefaultRootWindow(dpy(display_)), title);
+    XWindowAttributes a;
+    if (!w || !XGetWindowAttributes(dpy(display_), w, &a) || a.map_state != IsViewable) return false;
+    width = a.width;
+    height = a.height;
+    return true;
 }
 
 bool XSession::waitForWindow(const char* title, int timeoutMs) {
@@ -127,18 +114,9 @@ bool XSession::waitForWindow(const char* title, int timeoutMs) {
 }
 
 void XSession::showWindow(const char* title, bool shown) {
-    Display* d = dpy(display_);
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(d, children[i], &name) && name && std::strcmp(name, title) == 0)
-            shown ? XMapWindow(d, children[i]) : XUnmapWindow(d, children[i]);
-        if (name) XFree(name);
-    }
-    if (children) XFree(children);
-    XSync(d, False);
+    if (const Window w = findWindow(dpy(display_), DefaultRootWindow(dpy(display_)), title))
+        shown ? XMapWindow(dpy(display_), w) : XUnmapWindow(dpy(display_), w);
+    XSync(dpy(display_), False);
 }
 
 void XSession::key(const char* keysymName, bool press, bool release) {
@@ -166,27 +144,4 @@ void XSession::moveTo(int x, int y) {
 void XSession::button(int number, bool down) {
     XTestFakeButtonEvent(dpy(display_), static_cast<unsigned>(number), down ? True : False, 0);
     XSync(dpy(display_), False);
-}
-
-void XSession::click(int number) {
-    button(number, true);
-    sleepMs(60);
-    button(number, false);
-}
-
-Screenshot XSession::screenshot() {
-    Screenshot shot;
-    XImage* image =
-        XGetImage(dpy(display_), DefaultRootWindow(dpy(display_)), 0, 0, static_cast<unsigned>(width_),
-                  static_cast<unsigned>(height_), AllPlanes, ZPixmap);
-    if (!image) return shot;
-    shot.width = width_;
-    shot.height = height_;
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) {
-            const unsigned long p = XGetPixel(image, x, y);
-            for (int shift : {16, 8, 0}) shot.rgb.push_back(static_cast<uint8_t>(p >> shift));
-        }
-    XDestroyImage(image);
-    return shot;
 }
