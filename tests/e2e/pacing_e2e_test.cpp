@@ -49,19 +49,12 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
                 EXPECT_GT(frameRate(folder, 700), 0.0) << what << ", then seen again";
             };
             unseen("unmapped", [&x](bool hidden) { x.showWindow("Rampix", !hidden); });
-            Display* display = XOpenDisplay(x.displayName().c_str());
-            ASSERT_NE(display, nullptr);
-            XSetWindowAttributes attributes;
-            attributes.override_redirect = True;
-            attributes.background_pixel = BlackPixel(display, DefaultScreen(display));
-            const Window cover =
-                XCreateWindow(display, DefaultRootWindow(display), 0, 0, 400, 300, 0, CopyFromParent,
-                              InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
+            Display* d = x.display();
+            const Window cover = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 400, 300, 0, 0, 0);
             unseen("covered", [&](bool hidden) {
-                hidden ? XMapRaised(display, cover) : XUnmapWindow(display, cover);
-                XSync(display, False);
+                hidden ? XMapRaised(d, cover) : XUnmapWindow(d, cover);
+                XSync(d, False);
             });
-            XCloseDisplay(display);
         }
         if (most > 0.0) {
             // The park's frames are paced alike.

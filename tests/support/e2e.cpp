@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 
 #include "settings/prefs.h"
 
@@ -27,12 +28,17 @@ std::string checkPrefsFile(const std::string& path) {
     return wrong.empty() ? "" : path + " has fields out of range:" + wrong;
 }
 
+void pressKeys(XSession& x, const std::string& names, int pauseMs) {
+    std::istringstream in(names);
+    for (std::string name; in >> name; sleepMs(pauseMs)) x.key(name.c_str());
+}
+
 std::string Rampix::reachSplash() {
     if (!x.ok()) return "no X server";
     if (!waitForOutput("Ready...\n\n", 30000)) return "no \"Ready...\" line: " + output() + errors();
-    int width = 0, height = 0;
-    for (const long long end = monotonicMs() + 20000; !x.windowSize("Rampix", width, height); sleepMs(50))
-        if (monotonicMs() > end) return "no window titled Rampix";
+    int width, height;
+    if (!x.waitForWindow("Rampix", 20000) || !x.windowSize("Rampix", width, height))
+        return "no Rampix window";
     x.moveTo(width / 2, height / 2);
     sleepMs(300);
     return "";

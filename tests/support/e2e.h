@@ -13,6 +13,9 @@
 // inside its safe range and every float finite; otherwise what is wrong with it.
 std::string checkPrefsFile(const std::string& path);
 
+// Presses the keys named in the list (X keysym names between blanks) one by one.
+void pressKeys(XSession& x, const std::string& names, int pauseMs);
+
 struct Rampix : RampixProcess {
     Rampix(XSession& session, const std::string& folder, const std::vector<std::string>& environment = {},
            const std::string& program = "", const std::vector<std::string>& arguments = {})

@@ -1,7 +1,6 @@
 #include "support/rampix_process.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -22,12 +21,12 @@ std::string readText(const std::string& path) {
 
 Process::Process(const std::string& workDir, const std::vector<std::string>& environment,
                  const std::vector<std::string>& arguments)
-    : errorFile_(workDir + "/.stderr") {
+    : outputFile_(workDir + "/.stdout"), errorFile_(workDir + "/.stderr") {
     std::vector<char*> argv;
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    int fds[2];
-    if (pipe(fds) != 0) return;
+    const int out = open(outputFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     pid_ = fork();
     if (pid_ == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -38,43 +37,18 @@ Process::Process(const std::string& workDir, const std::vector<std::string>& env
             else
                 setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
         }
-        if (chdir(workDir.c_str()) != 0) _exit(126);
-        dup2(fds[1], 1);
-        const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (err >= 0) dup2(err, 2);
-        close(fds[0]);
+        if (chdir(workDir.c_str()) != 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
         execv(argv[0], argv.data());
         _exit(127);
     }
-    close(fds[1]);
-    stdoutFd_ = fds[0];
-    fcntl(stdoutFd_, F_SETFL, O_NONBLOCK);
-}
-
-Process::~Process() {
-    waitForExit(0);
-    if (stdoutFd_ >= 0) close(stdoutFd_);
-}
-
-void Process::readAvailable(int waitMs) {
-    pollfd p{stdoutFd_, POLLIN, 0};
-    if (stdoutFd_ < 0 || poll(&p, 1, waitMs) <= 0) return;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(stdoutFd_, buffer, sizeof buffer)) > 0) output_.append(buffer, static_cast<size_t>(n));
+    close(out);
+    close(err);
 }
 
 bool Process::waitForOutput(const std::string& text, int timeoutMs) {
-    const long long end = monotonicMs() + timeoutMs;
-    do readAvailable(50);
-    while (output_.find(text) == std::string::npos && monotonicMs() < end && running());
-    readAvailable(0);
-    return output_.find(text) != std::string::npos;
-}
-
-const std::string& Process::output() {
-    readAvailable(0);
-    return output_;
+    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end; sleepMs(20))
+        if (output().find(text) != std::string::npos) return true;
+    return output().find(text) != std::string::npos;
 }
 
 bool Process::running() {
@@ -86,14 +60,12 @@ bool Process::running() {
 }
 
 int Process::waitForExit(int timeoutMs) {
-    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end;)
-        readAvailable(20);
+    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end;) sleepMs(10);
     if (running()) {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
         status_ = -1;
     }
-    readAvailable(0);
     return status_;
 }
 

@@ -1,6 +1,6 @@
 // Programs started for end-to-end tests: a working folder, environment changes and arguments, standard
-// output read through a pipe and standard error kept in a file; the build's rampix on an X server; and
-// a scratch folder holding a copy of the generated data files.
+// output and standard error kept in files there; the build's rampix on an X server; and a scratch
+// folder holding a copy of the generated data files.
 #pragma once
 
 #include <sys/types.h>
@@ -15,24 +15,23 @@ class Process {
     // environment: "NAME=value" sets, "NAME" removes; arguments[0] is the program.
     Process(const std::string& workDir, const std::vector<std::string>& environment,
             const std::vector<std::string>& arguments);
-    ~Process();
+    ~Process() { waitForExit(0); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
     // Waits until standard output so far contains text.
     bool waitForOutput(const std::string& text, int timeoutMs);
-    const std::string& output();
+    std::string output() const { return readText(outputFile_); }
+    std::string errors() const { return readText(errorFile_); }
     bool running();
     // The exit status, or -1 when the process did not end in time (it is then killed).
     int waitForExit(int timeoutMs);
-    std::string errors() const { return readText(errorFile_); }
     pid_t pid() const { return pid_; }
 
   private:
-    void readAvailable(int waitMs);
+    std::string outputFile_, errorFile_;
     pid_t pid_ = -1;
-    int stdoutFd_ = -1, status_ = -2;
-    std::string output_, errorFile_;
+    int status_ = -2;
 };
 
 // program: what to start instead of the build's rampix binary (an installed launcher, say).
@@ -45,8 +44,6 @@ struct RampixProcess : Process {
 struct ScratchFolder {
     explicit ScratchFolder(bool withData = true);
     ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     std::string path_;

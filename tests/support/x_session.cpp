@@ -3,26 +3,25 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
+#include <thread>
 
 long long monotonicMs() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void sleepMs(int ms) {
-    timespec ts{ms / 1000, (ms % 1000) * 1000000L};
-    nanosleep(&ts, nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 double processorSeconds(pid_t pid) {
@@ -39,10 +38,6 @@ double processorSeconds(pid_t pid) {
 }
 
 namespace {
-Display* dpy(void* d) {
-    return static_cast<Display*>(d);
-}
-
 // The first window with this title below w, or 0.
 Window findWindow(Display* d, Window w, const char* title) {
     char* name = nullptr;
@@ -73,24 +68,16 @@ XSession::XSession(int width, int height) {
         _exit(127);
     }
     close(fds[1]);
-    // The server writes its display number and a newline once it takes connections.
-    pollfd p{fds[0], POLLIN, 0};
+    // The server writes its display number and a newline once it takes connections, or ends.
     char c = 0;
-    for (const long long end = monotonicMs() + 15000; c != '\n' && monotonicMs() < end;)
-        if (poll(&p, 1, 200) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') name_ += c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') name_ += c;
     close(fds[0]);
-    if (c != '\n') return;
     name_ = ":" + name_;
-    display_ = XOpenDisplay(name_.c_str());
-    int event, error, major, minor;
-    if (display_ && !XTestQueryExtension(dpy(display_), &event, &error, &major, &minor)) {
-        XCloseDisplay(dpy(display_));
-        display_ = nullptr;
-    }
+    if (c == '\n') display_ = XOpenDisplay(name_.c_str());
 }
 
 XSession::~XSession() {
-    if (display_) XCloseDisplay(dpy(display_));
+    if (display_) XCloseDisplay(display_);
     if (serverPid_ > 0) {
         kill(serverPid_, SIGTERM);
         waitpid(serverPid_, nullptr, 0);
@@ -98,9 +85,9 @@ XSession::~XSession() {
 }
 
 bool XSession::windowSize(const char* title, int& width, int& height) {
-    const Window w = findWindow(dpy(display_), DefaultRootWindow(dpy(display_)), title);
+    const Window w = findWindow(display_, DefaultRootWindow(display_), title);
     XWindowAttributes a;
-    if (!w || !XGetWindowAttributes(dpy(display_), w, &a) || a.map_state != IsViewable) return false;
+    if (!w || !XGetWindowAttributes(display_, w, &a) || a.map_state != IsViewable) return false;
     width = a.width;
     height = a.height;
     return true;
@@ -114,13 +101,13 @@ bool XSession::waitForWindow(const char* title, int timeoutMs) {
 }
 
 void XSession::showWindow(const char* title, bool shown) {
-    if (const Window w = findWindow(dpy(display_), DefaultRootWindow(dpy(display_)), title))
-        shown ? XMapWindow(dpy(display_), w) : XUnmapWindow(dpy(display_), w);
-    XSync(dpy(display_), False);
+    if (const Window w = findWindow(display_, DefaultRootWindow(display_), title))
+        shown ? XMapWindow(display_, w) : XUnmapWindow(display_, w);
+    XSync(display_, False);
 }
 
 void XSession::key(const char* keysymName, bool press, bool release) {
-    Display* d = dpy(display_);
+    Display* d = display_;
     const KeySym sym = XStringToKeysym(keysymName);
     const KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(d, sym);
     if (code == 0) {
@@ -137,11 +124,11 @@ void XSession::key(const char* keysymName, bool press, bool release) {
 }
 
 void XSession::moveTo(int x, int y) {
-    XTestFakeMotionEvent(dpy(display_), -1, x, y, 0);
-    XSync(dpy(display_), False);
+    XTestFakeMotionEvent(display_, -1, x, y, 0);
+    XSync(display_, False);
 }
 
 void XSession::button(int number, bool down) {
-    XTestFakeButtonEvent(dpy(display_), static_cast<unsigned>(number), down ? True : False, 0);
-    XSync(dpy(display_), False);
+    XTestFakeButtonEvent(display_, static_cast<unsigned>(number), down ? True : False, 0);
+    XSync(display_, False);
 }

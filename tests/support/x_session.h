@@ -6,6 +6,8 @@
 
 #include <string>
 
+typedef struct _XDisplay Display;
+
 void sleepMs(int ms);
 long long monotonicMs();
 // User and system time of a process and all its threads so far, in seconds.
@@ -20,6 +22,7 @@ class XSession {
 
     bool ok() const { return display_ != nullptr; }
     const std::string& displayName() const { return name_; }
+    Display* display() const { return display_; }
     // The size of the viewable window with this title; false when there is none.
     bool windowSize(const char* title, int& width, int& height);
     bool waitForWindow(const char* title, int timeoutMs);
@@ -38,5 +41,5 @@ class XSession {
   private:
     pid_t serverPid_ = -1;
     std::string name_;
-    void* display_ = nullptr;
+    Display* display_ = nullptr;
 };

@@ -1,0 +1,186 @@
+// The installed game: cmake --install into a scratch prefix with blanks in its path. Its layout and the
+// launcher, which sets up the per-user folder, keeps the user's files, renews stale ones and passes its
+// arguments on. Then the installed game from the outside, in one run and a second start: the splash
+// ends on a key but not on a function key, the start-up lines come in order, a failed load makes no
+// file, "!" saves what the keys set, the full-screen key, q fades out for a second; the next start
+// loads the file, and Escape twice typed with the splash key ends it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "support/e2e.h"
+
+namespace {
+using std::filesystem::canonical;
+
+// The generated data files that differ from their copies in folder ("" when none does).
+std::string changedDataFiles(const std::string& folder) {
+    std::string changed;
+    for (const auto& file : std::filesystem::directory_iterator(RAMPIX_DATA_DIR)) {
+        const std::string name = file.path().filename().string();
+        if (readText(file.path().string()) != readText(folder + "/" + name)) changed += name + " ";
+    }
+    return changed;
+}
+
+// Runs a program to its end: its exit status, "|", then its standard output and standard error.
+std::string run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) {
+    ScratchFolder scratch(false);
+    Process process(scratch.path(), environment, arguments);
+    const int status = process.waitForExit(120000);
+    return std::to_string(status) + "|" + process.output() + process.errors();
+}
+
+// Writes a file in place of what was there, dated the given seconds from another file's time.
+void writeText(const std::string& path, const std::string& text, const std::string& datedFrom = "",
+               int seconds = 0) {
+    unlink(path.c_str());
+    writeFile(path, Bytes(text.begin(), text.end()));
+    if (!datedFrom.empty())
+        std::filesystem::last_write_time(
+            path, std::filesystem::last_write_time(datedFrom) + std::chrono::seconds(seconds));
+}
+template <typename T>
+T word(const std::string& bytes, int index) {
+    T value;
+    std::memcpy(&value, &bytes[static_cast<size_t>(index) * 4], 4);
+    return value;
+}
+
+// A scratch installation.
+class Installed : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string result = run({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
+        ASSERT_EQ(result.rfind("0|", 0), 0u) << result;
+    }
+    TempFolder root;
+    const std::string prefix = root.path + "/game prefix/usr", shared = prefix + "/share/rampix",
+                      launcher = prefix + "/bin/rampix", program = prefix + "/libexec/rampix/rampix",
+                      home = root.path + "/home dir";
+};
+}  // namespace
+
+TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
+    ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
+    EXPECT_EQ(access(launcher.c_str(), X_OK), 0);
+    EXPECT_EQ(access(program.c_str(), X_OK), 0);
+    EXPECT_EQ(changedDataFiles(shared), "");
+    EXPECT_NE(readText(prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
+              std::string::npos);
+    EXPECT_NE(readText(prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
+                  .find("<launchable type=\"desktop-id\">org.example.rampix.desktop</launchable>"),
+              std::string::npos);
+    EXPECT_EQ(readText(prefix + "/share/icons/hicolor/128x128/apps/rampix.png").substr(0, 24),
+              std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x80\0\0\0\x80", 24))
+        << "a PNG of 128 x 128";
+    EXPECT_GT(readText(prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
+    EXPECT_EQ(readText(shared + "/Rampix.pref"), "") << "no preference file is shipped";
+
+    // A stand-in for the program that shows where and with what it was started.
+    writeText(program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
+    ASSERT_EQ(chmod(program.c_str(), 0755), 0);
+    writeText(shared + "/Rampix.pref", "shipped by mistake");
+    const std::vector<std::string> environment = {"HOME=" + home, "XDG_DATA_HOME"};
+    const std::string folder = home + "/.local/share/rampix";
+    const std::string first = run({launcher, "-display", ":9 9", "two  words"}, environment);
+    EXPECT_EQ(first, "0|" + canonical(folder).string() + "\n[-display]\n[:9 9]\n[two  words]\n");
+    EXPECT_EQ(changedDataFiles(folder), "");
+    EXPECT_EQ(readText(folder + "/Rampix.pref"), "") << "the shipped preference file stays out";
+
+    const std::string prefs(172, '\x2a');
+    writeText(folder + "/Rampix.pref", prefs);
+    struct stat before, after;
+    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &before), 0);
+    writeText(folder + "/sand.bmp", "an old copy", shared + "/sand.bmp", -3600);
+    writeText(folder + "/wood128.bmp", "the user's own picture", shared + "/wood128.bmp", 3600);
+    unlink((folder + "/hit.wav").c_str());
+    ASSERT_EQ(symlink("/gone/share/rampix/hit.wav", (folder + "/hit.wav").c_str()), 0);
+    // A relative XDG_DATA_HOME is not to be used: the folder under HOME stays.
+    EXPECT_EQ(run({launcher}, {"HOME=" + home, "XDG_DATA_HOME=relative"}),
+              "0|" + canonical(folder).string() + "\n");
+    EXPECT_EQ(readText(folder + "/wood128.bmp"), "the user's own picture");
+    EXPECT_EQ(changedDataFiles(folder), "wood128.bmp ") << "an outdated copy and a broken link are renewed";
+    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &after), 0);
+    EXPECT_EQ(readText(folder + "/Rampix.pref"), prefs);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+
+    EXPECT_EQ(run({launcher}, {"HOME", "XDG_DATA_HOME"}),
+              "1|rampix: neither XDG_DATA_HOME nor HOME is set\n");
+    unlink(program.c_str());
+    EXPECT_EQ(run({launcher}, environment),
+              "1|rampix: the game program is missing: " + canonical(prefix + "/bin").string() +
+                  "/../libexec/rampix/rampix (reinstall Rampix)\n");
+}
+
+TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
+    XSession x;
+    const std::string prefs = root.path + "/data home/rampix/Rampix.pref";
+    const std::vector<std::string> environment = {"HOME=" + home,
+                                                  "XDG_DATA_HOME=" + root.path + "/data home"};
+    {
+        Rampix app(x, root.path, environment, launcher);
+        ASSERT_EQ(app.reachSplash(), "");
+        EXPECT_EQ(app.output().rfind("Ready...\n\n", 0), 0u) << "Ready comes first";
+        x.key("F1");
+        sleepMs(700);
+        EXPECT_EQ(app.output().find("Init Once"), std::string::npos) << "a function key leaves the splash on";
+        ASSERT_EQ(app.passSplash(), "");
+        const std::string out = app.output();
+        EXPECT_LT(out.find("Init Once...\n"), out.find("Particle Init...\n"));
+        EXPECT_LT(out.find("Particle Init...\n"), out.find("Init Vars...\n"));
+        EXPECT_NE(out.find("No Prefs found.\n"), std::string::npos);
+
+        x.key("at");
+        sleepMs(500);
+        EXPECT_FALSE(std::filesystem::exists(prefs)) << "a failed load creates no file";
+        for (int i = 0; i < 15; ++i) x.key("parenright");
+        pressKeys(x, "l l l less less F1 w u c exclam", 80);
+        for (int i = 0; i < 100 && readText(prefs).size() != 172; ++i) sleepMs(50);
+        const std::string saved = readText(prefs);
+        ASSERT_EQ(saved.size(), 172u);
+        EXPECT_EQ(word<int32_t>(saved, 0), 0x0041E52C);
+        const std::pair<int, int> words[] = {{1, 100}, {3, 3}, {4, 61}, {5, 0}, {9, 1}, {13, 1}};
+        for (auto [index, value] : words) EXPECT_EQ(word<int32_t>(saved, index), value) << "word " << index;
+        EXPECT_FLOAT_EQ(word<float>(saved, 25), 0.9f) << "damping";
+        EXPECT_GT(word<float>(saved, 31), 4.0f) << "light speed";
+
+        // Leaving full screen used to give back the 640 x 480 start-up window instead of 600 x 600, with
+        // the pointer then warped to (500, 500) below it, where no key reached the program any more.
+        const auto size = [&x](const char* expected) {
+            std::string now;
+            for (int i = 0, w = 0, h = 0; i < 40 && now != expected; ++i, sleepMs(50))
+                now = x.windowSize("Rampix", w, h) ? std::to_string(w) + " x " + std::to_string(h) : "none";
+            return now;
+        };
+        EXPECT_EQ(size("1024 x 768"), "1024 x 768");
+        for (const char* expected : {"600 x 600", "1024 x 768"}) {
+            x.key("f");
+            EXPECT_EQ(size(expected), expected);
+        }
+        pressKeys(x, "f f f", 0);
+        sleepMs(1000);
+        EXPECT_EQ(size("600 x 600"), "600 x 600") << "three presses in a row end in the window";
+        x.moveTo(300, 300);
+        sleepMs(300);
+        const long long pressed = monotonicMs();
+        EXPECT_EQ(app.quit(), "");
+        EXPECT_GE(monotonicMs() - pressed, 900) << "the exit fade lasts a second";
+    }
+    // Keys typed together with the key that ends a long splash act on the park's own clock: Escape
+    // twice ends the program after the two-second fade-in; measured on the splash's clock it would
+    // end the splash's length less four seconds later.
+    Rampix again(x, root.path, environment, launcher);
+    ASSERT_EQ(again.reachSplash(), "");
+    sleepMs(16000);
+    const long long typed = monotonicMs();
+    for (const char* key : {"a", "Escape", "Escape"}) x.key(key);
+    EXPECT_EQ(again.waitForExit(20000), 0) << again.errors();
+    EXPECT_LT(monotonicMs() - typed, 10000) << again.output();
+    EXPECT_NE(again.output().find("Loaded Prefs.\n"), std::string::npos) << again.output();
+    EXPECT_NE(again.output().find("Fin\n\n"), std::string::npos);
+    EXPECT_EQ(findProblems(again.errors()), "");
+}
