@@ -3,74 +3,58 @@
 // Every run must pass the splash, take keys and the menu, and quit cleanly.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
-#include <cstring>
+#include <filesystem>
 
 #include "settings/prefs.h"
 #include "support/e2e.h"
 
 namespace {
-const char* const kImages[] = {
-    "font_256.bmp", "metalplate128.bmp",  "controls_128.bmp",  "sand.bmp",       "cloud2128.bmp",
-    "dirt128.bmp",  "marblewhite128.bmp", "metalrough128.bmp", "nuclear128.bmp", "rocks128.bmp",
-    "water128.bmp", "wood128.bmp",        "sun_256.bmp",       "bump_128.bmp",   "bump3.bmp"};
-
-// A valid BMP of 1 bit per pixel: two palette colours (black, white), rows padded to four bytes.
-Bytes oneBitBmp() {
-    Bytes bytes = encodeBmp(Image(128, 128));
-    bytes.resize(62 + 16 * 128);
-    for (size_t i = 62; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 7 ? 0x55 : 0xF0);
-    for (auto [at, value] :
-         {std::pair{2, 62 + 16 * 128}, {10, 62}, {28, 1}, {34, 16 * 128}, {46, 2}, {54, 0}, {58, 0x00FFFFFF}})
-        putLe(bytes, at, value);
-    return bytes;
-}
-
-// kind: 0 good, 1 missing, 2 truncated (header only, half the pixels or one byte short, in turn),
-// 3 of 1 bit per pixel, 4 only the font truncated.
+// kind: 0 good, 1 missing, 2 truncated (header only, half the pixels or one byte short, in turn), 3 saying
+// 1 bit per pixel, 4 only the font cut in half.
 void damageImages(const ScratchFolder& folder, int kind) {
-    for (int index = 0; kind != 0 && index < 15; ++index) {
-        const std::string path = folder.file(kImages[index]);
+    int index = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string path = entry.path().string();
         const Bytes image = readFile(path);
-        const size_t keep[] = {54, image.size() / 2, image.size() - 1};
+        const size_t cut[] = {54, image.size() / 2, image.size() - 1, image.size() / 2};
+        if (entry.path().extension() != ".bmp" || kind == 0) continue;
         if (kind == 1) std::remove(path.c_str());
-        if (kind == 2 || (kind == 4 && index == 0))
-            writeFile(path, Bytes(image.begin(),
-                                  image.begin() + static_cast<long>(keep[kind == 4 ? 1 : index % 3])));
-        if (kind == 3) writeFile(path, oneBitBmp());
+        if (kind == 2 || (kind == 4 && entry.path().filename() == "font_256.bmp"))
+            writeFile(path, Bytes(image.data(), image.data() + cut[kind == 4 ? 3 : index++ % 3]));
+        if (kind == 3) writeFile(path, patched(image, 28, 1, 2));
     }
 }
 
-// The first size bytes of a default record (a 173rd byte is 0xFF); when broken, every ranged int far
-// outside its range (alternately the most negative and the most positive int) and every float NaN or
-// infinite.
+// The first size bytes (-1: no file; a 173rd byte is 0xFF) of the defaults or, when broken, with every
+// ranged int far outside its range (alternately the most positive and the most negative int) and every
+// float NaN or infinite.
 void writePrefs(const ScratchFolder& folder, int size, bool broken) {
     if (size < 0) return;
     PrefsRecord record;
     record.setDefaults();
     record.cameraMode = 1;
+    const float specials[] = {NAN, INFINITY, -INFINITY};
+    for (const PrefsField& f : kPrefsFields) {
+        const long i = &f - kPrefsFields;
+        if (broken && f.intField)
+            record.*f.intField = f.safeMin > f.safeMax ? 7 : (i % 2 ? INT_MIN : INT_MAX);
+        if (broken && f.floatField) record.*f.floatField = specials[i % 3];
+    }
     Bytes bytes(PrefsRecord::kFileSize);
     record.toBytes(bytes.data());
-    const float specials[] = {NAN, INFINITY, -INFINITY};
-    size_t at = 4;
-    for (const PrefsField& f : kPrefsFields) {
-        uint32_t bits = f.safeMin <= f.safeMax ? (at % 8 ? 0x7FFFFFFFu : 0x80000000u) : 7u;
-        if (!f.intField) std::memcpy(&bits, &specials[at % 3], 4);
-        if (broken) putLe(bytes, at, bits, 4);
-        at += 4;
-    }
     bytes.resize(static_cast<size_t>(size), 0xFF);
     writeFile(folder.file("Rampix.pref"), bytes);
 }
 
 // Keys that use the images and the loaded settings, then the menu and one of its sliders: every
 // bump option (both height images), a new terrain image and tessellation, the letterbox, the
-// polygon mode, the field of view and the fog ("Options..." opens the settings menu).
+// polygon mode, the field of view and the fog ("Options..." opens the settings menu); "!" saves when asked.
 void exerciseProgram(XSession& x, bool save) {
     pressKeys(x, "o o o o i greater less l w comma F5 F8 F12 b", 50);
-    pressKeys(x,
-              std::string("grave Down Right Down Down Down Down Right Left grave") + (save ? " exclam" : ""),
-              250);
+    pressKeys(x, "grave Down Right Down Down Down Down Right Left grave", 250);
+    if (save) pressKeys(x, "exclam", 300);
 }
 }  // namespace
 
@@ -86,7 +70,7 @@ TEST(BadFiles, StartsRunAndQuitCleanly) {
         {"no data at all", false, 0, -1, false, false},
         {"images missing, empty preferences, then saved", true, 1, 0, false, true},
         {"images truncated, preferences of 100 bytes", true, 2, 100, false, false},
-        {"images of 1 bit, preferences of 171 bytes", true, 3, 171, false, false},
+        {"images of 1 bit per pixel, preferences of 171 bytes", true, 3, 171, false, false},
         {"font broken, broken preferences of 173 bytes", true, 4, 173, true, false},
         {"broken preferences of 172 bytes, then saved", true, 0, 172, true, true},
     };

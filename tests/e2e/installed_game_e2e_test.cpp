@@ -13,24 +13,16 @@
 #include "support/e2e.h"
 
 namespace {
-using std::filesystem::canonical;
+namespace fs = std::filesystem;
 
 // The generated data files that differ from their copies in folder ("" when none does).
 std::string changedDataFiles(const std::string& folder) {
     std::string changed;
-    for (const auto& file : std::filesystem::directory_iterator(RAMPIX_DATA_DIR)) {
+    for (const auto& file : fs::directory_iterator(RAMPIX_DATA_DIR)) {
         const std::string name = file.path().filename().string();
         if (readText(file.path().string()) != readText(folder + "/" + name)) changed += name + " ";
     }
     return changed;
-}
-
-// Runs a program to its end: its exit status, "|", then its standard output and standard error.
-std::string run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) {
-    ScratchFolder scratch(false);
-    Process process(scratch.path(), environment, arguments);
-    const int status = process.waitForExit(120000);
-    return std::to_string(status) + "|" + process.output() + process.errors();
 }
 
 // Writes a file in place of what was there, dated the given seconds from another file's time.
@@ -39,21 +31,14 @@ void writeText(const std::string& path, const std::string& text, const std::stri
     unlink(path.c_str());
     writeFile(path, Bytes(text.begin(), text.end()));
     if (!datedFrom.empty())
-        std::filesystem::last_write_time(
-            path, std::filesystem::last_write_time(datedFrom) + std::chrono::seconds(seconds));
+        fs::last_write_time(path, fs::last_write_time(datedFrom) + std::chrono::seconds(seconds));
 }
-template <typename T>
-T word(const std::string& bytes, int index) {
-    T value;
-    std::memcpy(&value, &bytes[static_cast<size_t>(index) * 4], 4);
-    return value;
-}
-
 // A scratch installation.
 class Installed : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string result = run({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
+        const std::string result =
+            runToTheEnd({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
         ASSERT_EQ(result.rfind("0|", 0), 0u) << result;
     }
     TempFolder root;
@@ -64,14 +49,10 @@ class Installed : public ::testing::Test {
 }  // namespace
 
 TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
-    ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
     EXPECT_EQ(access(launcher.c_str(), X_OK), 0);
     EXPECT_EQ(access(program.c_str(), X_OK), 0);
     EXPECT_EQ(changedDataFiles(shared), "");
     EXPECT_NE(readText(prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
-              std::string::npos);
-    EXPECT_NE(readText(prefix + "/share/metainfo/org.example.rampix.metainfo.xml")
-                  .find("<launchable type=\"desktop-id\">org.example.rampix.desktop</launchable>"),
               std::string::npos);
     EXPECT_EQ(readText(prefix + "/share/icons/hicolor/128x128/apps/rampix.png").substr(0, 24),
               std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x80\0\0\0\x80", 24))
@@ -85,8 +66,8 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
     writeText(shared + "/Rampix.pref", "shipped by mistake");
     const std::vector<std::string> environment = {"HOME=" + home, "XDG_DATA_HOME"};
     const std::string folder = home + "/.local/share/rampix";
-    const std::string first = run({launcher, "-display", ":9 9", "two  words"}, environment);
-    EXPECT_EQ(first, "0|" + canonical(folder).string() + "\n[-display]\n[:9 9]\n[two  words]\n");
+    const std::string first = runToTheEnd({launcher, "-display", ":9 9", "two  words"}, environment);
+    EXPECT_EQ(first, "0|" + fs::canonical(folder).string() + "\n[-display]\n[:9 9]\n[two  words]\n|");
     EXPECT_EQ(changedDataFiles(folder), "");
     EXPECT_EQ(readText(folder + "/Rampix.pref"), "") << "the shipped preference file stays out";
 
@@ -99,8 +80,8 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
     unlink((folder + "/hit.wav").c_str());
     ASSERT_EQ(symlink("/gone/share/rampix/hit.wav", (folder + "/hit.wav").c_str()), 0);
     // A relative XDG_DATA_HOME is not to be used: the folder under HOME stays.
-    EXPECT_EQ(run({launcher}, {"HOME=" + home, "XDG_DATA_HOME=relative"}),
-              "0|" + canonical(folder).string() + "\n");
+    EXPECT_EQ(runToTheEnd({launcher}, {"HOME=" + home, "XDG_DATA_HOME=relative"}),
+              "0|" + fs::canonical(folder).string() + "\n|");
     EXPECT_EQ(readText(folder + "/wood128.bmp"), "the user's own picture");
     EXPECT_EQ(changedDataFiles(folder), "wood128.bmp ") << "an outdated copy and a broken link are renewed";
     ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &after), 0);
@@ -108,11 +89,11 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 
-    EXPECT_EQ(run({launcher}, {"HOME", "XDG_DATA_HOME"}),
-              "1|rampix: neither XDG_DATA_HOME nor HOME is set\n");
+    EXPECT_EQ(runToTheEnd({launcher}, {"HOME", "XDG_DATA_HOME"}),
+              "1||rampix: neither XDG_DATA_HOME nor HOME is set\n");
     unlink(program.c_str());
-    EXPECT_EQ(run({launcher}, environment),
-              "1|rampix: the game program is missing: " + canonical(prefix + "/bin").string() +
+    EXPECT_EQ(runToTheEnd({launcher}, environment),
+              "1||rampix: the game program is missing: " + fs::canonical(prefix + "/bin").string() +
                   "/../libexec/rampix/rampix (reinstall Rampix)\n");
 }
 
@@ -123,30 +104,30 @@ TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
                                                   "XDG_DATA_HOME=" + root.path + "/data home"};
     {
         Rampix app(x, root.path, environment, launcher);
-        ASSERT_EQ(app.reachSplash(), "");
-        EXPECT_EQ(app.output().rfind("Ready...\n\n", 0), 0u) << "Ready comes first";
+        ASSERT_EQ(app.passSplash(nullptr), "");
         x.key("F1");
         sleepMs(700);
-        EXPECT_EQ(app.output().find("Init Once"), std::string::npos) << "a function key leaves the splash on";
+        EXPECT_EQ(app.output(), "Ready...\n\n") << "a function key leaves the splash on";
         ASSERT_EQ(app.passSplash(), "");
-        const std::string out = app.output();
-        EXPECT_LT(out.find("Init Once...\n"), out.find("Particle Init...\n"));
-        EXPECT_LT(out.find("Particle Init...\n"), out.find("Init Vars...\n"));
-        EXPECT_NE(out.find("No Prefs found.\n"), std::string::npos);
-
+        const std::string startUp =
+            "Ready...\n\nInit Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\n";
+        EXPECT_EQ(app.output().substr(0, startUp.size()), startUp) << "the start-up lines, in order";
         x.key("at");
         sleepMs(500);
-        EXPECT_FALSE(std::filesystem::exists(prefs)) << "a failed load creates no file";
+        EXPECT_FALSE(fs::exists(prefs)) << "a failed load creates no file";
         for (int i = 0; i < 15; ++i) x.key("parenright");
         pressKeys(x, "l l l less less F1 w u c exclam", 80);
         for (int i = 0; i < 100 && readText(prefs).size() != 172; ++i) sleepMs(50);
-        const std::string saved = readText(prefs);
-        ASSERT_EQ(saved.size(), 172u);
-        EXPECT_EQ(word<int32_t>(saved, 0), 0x0041E52C);
-        const std::pair<int, int> words[] = {{1, 100}, {3, 3}, {4, 61}, {5, 0}, {9, 1}, {13, 1}};
-        for (auto [index, value] : words) EXPECT_EQ(word<int32_t>(saved, index), value) << "word " << index;
-        EXPECT_FLOAT_EQ(word<float>(saved, 25), 0.9f) << "damping";
-        EXPECT_GT(word<float>(saved, 31), 4.0f) << "light speed";
+        ASSERT_EQ(readText(prefs).size(), 172u);
+        int32_t words[43];
+        float floats[43];
+        std::memcpy(words, readText(prefs).data(), 172);
+        std::memcpy(floats, words, 172);
+        const std::pair<int, int> keysSet[] = {{0, 0x0041E52C}, {1, 100}, {3, 3}, {4, 61},
+                                               {5, 0},          {9, 1},   {13, 1}};
+        for (auto [index, value] : keysSet) EXPECT_EQ(words[index], value) << "word " << index;
+        EXPECT_FLOAT_EQ(floats[25], 0.9f) << "damping";
+        EXPECT_GT(floats[31], 4.0f) << "light speed";
 
         // Leaving full screen used to give back the 640 x 480 start-up window instead of 600 x 600, with
         // the pointer then warped to (500, 500) below it, where no key reached the program any more.
@@ -174,13 +155,12 @@ TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
     // twice ends the program after the two-second fade-in; measured on the splash's clock it would
     // end the splash's length less four seconds later.
     Rampix again(x, root.path, environment, launcher);
-    ASSERT_EQ(again.reachSplash(), "");
+    ASSERT_EQ(again.passSplash(nullptr), "");
     sleepMs(16000);
     const long long typed = monotonicMs();
     for (const char* key : {"a", "Escape", "Escape"}) x.key(key);
-    EXPECT_EQ(again.waitForExit(20000), 0) << again.errors();
+    again.waitForExit(20000);
     EXPECT_LT(monotonicMs() - typed, 10000) << again.output();
     EXPECT_NE(again.output().find("Loaded Prefs.\n"), std::string::npos) << again.output();
-    EXPECT_NE(again.output().find("Fin\n\n"), std::string::npos);
-    EXPECT_EQ(findProblems(again.errors()), "");
+    EXPECT_EQ(again.quit(), "") << "the program ends cleanly";
 }

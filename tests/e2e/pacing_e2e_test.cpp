@@ -30,7 +30,7 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
         XSession x(400, 300);
         ScratchFolder folder;
         Rampix app(x, folder.path(), {"RAMPIX_FRAME_COUNTER=" + folder.file("frames")}, "", arguments);
-        ASSERT_EQ(app.reachSplash(), "");
+        ASSERT_EQ(app.passSplash(nullptr), "");
         sleepMs(500);
         const double splashRate = frameRate(folder, 2000);
         EXPECT_TRUE(most > 0.0 ? splashRate > 0.0 && splashRate <= most * 1.1 : splashRate > 66.0)
@@ -67,22 +67,16 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
 }
 
 TEST(CommandLine, HelpVersionAndMistakesWithTheirExitStatus) {
-    // The exit status, standard output and standard error, with no display: none is needed.
-    const auto run = [](std::vector<std::string> arguments) {
-        ScratchFolder folder(false);
-        arguments.insert(arguments.begin(), RAMPIX_BINARY);
-        Process app(folder.path(), {"DISPLAY"}, arguments);
-        const int status = app.waitForExit(10000);
-        return std::to_string(status) + "|" + app.output() + "|" + app.errors();
-    };
-    const std::string help = run({"--help"});
+    // With no display: none is needed.
+    const std::string help = runToTheEnd({RAMPIX_BINARY, "--help"}, {"DISPLAY"});
     EXPECT_EQ(help.rfind("0|Usage: rampix [--max-fps=N] [GLUT options]\n", 0), 0u) << help;
     for (const char* part : {"--max-fps=N", "--version", "Rampix.pref", "font_256.bmp", "man 6 rampix"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     ASSERT_EQ(help.back(), '|') << "nothing on standard error";
-    EXPECT_EQ(run({"-display", ":no", "--version"}), "0|rampix 1.0.0\n|");
-    EXPECT_EQ(run({"--fast"}), "2||rampix: unknown option '--fast'\n" + help.substr(2, help.size() - 3));
-    EXPECT_EQ(run({"--max-fps=-5"})
+    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "-display", ":no", "--version"}, {"DISPLAY"}), "0|rampix 1.0.0\n|");
+    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--fast"}, {"DISPLAY"}),
+              "2||rampix: unknown option '--fast'\n" + help.substr(2, help.size() - 3));
+    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--max-fps=-5"}, {"DISPLAY"})
                   .rfind("2||rampix: --max-fps takes a whole number from 0 to 1000, not '-5'\n", 0),
               0u);
 }

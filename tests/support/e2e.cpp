@@ -17,15 +17,20 @@ std::string checkPrefsFile(const std::string& path) {
     record.fromBytes(bytes.data());
     std::string wrong;
     for (const PrefsField& f : kPrefsFields) {
-        if (f.intField) {
-            const int v = record.*f.intField;
-            if (f.safeMin <= f.safeMax && (v < f.safeMin || v > f.safeMax))
-                wrong += std::string(" ") + f.name + "=" + std::to_string(v);
-        } else if (!std::isfinite(record.*f.floatField)) {
-            wrong += std::string(" ") + f.name + " not finite";
-        }
+        const int v = f.intField ? record.*f.intField : 0;
+        if (f.intField ? f.safeMin <= f.safeMax && (v < f.safeMin || v > f.safeMax)
+                       : !std::isfinite(record.*f.floatField))
+            wrong += std::string(" ") + f.name;
     }
     return wrong.empty() ? "" : path + " has fields out of range:" + wrong;
+}
+
+std::string runToTheEnd(const std::vector<std::string>& arguments,
+                        const std::vector<std::string>& environment) {
+    ScratchFolder scratch(false);
+    Process process(scratch.path(), environment, arguments);
+    const int status = process.waitForExit(120000);
+    return std::to_string(status) + "|" + process.output() + "|" + process.errors();
 }
 
 void pressKeys(XSession& x, const std::string& names, int pauseMs) {
@@ -33,7 +38,7 @@ void pressKeys(XSession& x, const std::string& names, int pauseMs) {
     for (std::string name; in >> name; sleepMs(pauseMs)) x.key(name.c_str());
 }
 
-std::string Rampix::reachSplash() {
+std::string Rampix::passSplash(const char* key) {
     if (!x.ok()) return "no X server";
     if (!waitForOutput("Ready...\n\n", 30000)) return "no \"Ready...\" line: " + output() + errors();
     int width, height;
@@ -41,15 +46,10 @@ std::string Rampix::reachSplash() {
         return "no Rampix window";
     x.moveTo(width / 2, height / 2);
     sleepMs(300);
-    return "";
-}
-
-std::string Rampix::passSplash(const char* key) {
-    const std::string problem = reachSplash();
-    if (!problem.empty()) return problem;
-    x.key(key);
+    if (key) x.key(key);
     // The menu is built right after the preference line, whichever it was.
-    if (!waitForOutput("Dialog Init...\n", 30000)) return "start-up did not finish: " + output() + errors();
+    if (key && !waitForOutput("Dialog Init...\n", 30000))
+        return "start-up did not finish: " + output() + errors();
     return "";
 }
 

@@ -19,6 +19,16 @@ std::string readText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string findProblems(const std::string& errors) {
+    std::string problems, line;
+    std::istringstream lines(errors);
+    while (std::getline(lines, line))
+        for (const char* sign :
+             {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "OpenGL Error"})
+            if (line.find(sign) != std::string::npos) problems += line + "\n";
+    return problems;
+}
+
 Process::Process(const std::string& workDir, const std::vector<std::string>& environment,
                  const std::vector<std::string>& arguments)
     : outputFile_(workDir + "/.stdout"), errorFile_(workDir + "/.stderr") {
@@ -30,13 +40,9 @@ Process::Process(const std::string& workDir, const std::vector<std::string>& env
     pid_ = fork();
     if (pid_ == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (const std::string& change : environment) {
-            const size_t equals = change.find('=');
-            if (equals == std::string::npos)
-                unsetenv(change.c_str());
-            else
-                setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
-        }
+        for (const std::string& change : environment) unsetenv(change.substr(0, change.find('=')).c_str());
+        for (const std::string& change : environment)
+            if (change.find('=') != std::string::npos) putenv(const_cast<char*>(change.c_str()));
         if (chdir(workDir.c_str()) != 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
         execv(argv[0], argv.data());
         _exit(127);
@@ -61,11 +67,8 @@ bool Process::running() {
 
 int Process::waitForExit(int timeoutMs) {
     for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end;) sleepMs(10);
-    if (running()) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-        status_ = -1;
-    }
+    // Still running: killed.
+    if (running() && kill(pid_, SIGKILL) == 0 && waitpid(pid_, nullptr, 0) == pid_) status_ = -1;
     return status_;
 }
 
@@ -88,18 +91,7 @@ ScratchFolder::ScratchFolder(bool withData) {
     std::error_code error;
     if (withData && !path_.empty()) std::filesystem::copy(RAMPIX_DATA_DIR, path_, error);
 }
-
 ScratchFolder::~ScratchFolder() {
     std::error_code error;
     if (!path_.empty()) std::filesystem::remove_all(path_, error);
-}
-
-std::string findProblems(const std::string& errors) {
-    std::string problems, line;
-    std::istringstream lines(errors);
-    while (std::getline(lines, line))
-        for (const char* sign :
-             {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "OpenGL Error"})
-            if (line.find(sign) != std::string::npos) problems += line + "\n";
-    return problems;
 }

@@ -1,6 +1,6 @@
-// Programs started for end-to-end tests: a working folder, environment changes and arguments, standard
-// output and standard error kept in files there; the build's rampix on an X server; and a scratch
-// folder holding a copy of the generated data files.
+// Programs started for end-to-end tests in a working folder, with environment changes ("NAME=value"
+// sets, "NAME" removes) and arguments (the first is the program), standard output and standard error
+// kept in files there; the build's rampix on an X server; a scratch folder with the generated data.
 #pragma once
 
 #include <sys/types.h>
@@ -9,16 +9,16 @@
 #include <vector>
 
 std::string readText(const std::string& path);
+// Sanitizer reports and OpenGL error lines in a standard-error text ("" when clean).
+std::string findProblems(const std::string& errors);
 
 class Process {
   public:
-    // environment: "NAME=value" sets, "NAME" removes; arguments[0] is the program.
     Process(const std::string& workDir, const std::vector<std::string>& environment,
             const std::vector<std::string>& arguments);
     ~Process() { waitForExit(0); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
-
     // Waits until standard output so far contains text.
     bool waitForOutput(const std::string& text, int timeoutMs);
     std::string output() const { return readText(outputFile_); }
@@ -48,6 +48,3 @@ struct ScratchFolder {
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     std::string path_;
 };
-
-// Sanitizer reports and OpenGL error lines in a standard-error text ("" when clean).
-std::string findProblems(const std::string& errors);

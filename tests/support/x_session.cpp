@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <ctime>
 #include <thread>
 
 long long monotonicMs() {
@@ -19,35 +19,27 @@ long long monotonicMs() {
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
-
 void sleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
-
 double processorSeconds(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(in, text);
-    unsigned long user = 0, system = 0;  // the 14th and 15th fields, counted after the name's ')'
-    const size_t end = text.rfind(')');
-    if (end == std::string::npos ||
-        std::sscanf(text.c_str() + end + 1, "%*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %lu %lu", &user,
-                    &system) != 2)
-        return 0.0;
-    return static_cast<double>(user + system) / sysconf(_SC_CLK_TCK);
+    clockid_t id;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &id) != 0 || clock_gettime(id, &used) != 0) return 0.0;
+    return static_cast<double>(used.tv_sec) + used.tv_nsec * 1e-9;
 }
 
 namespace {
-// The first window with this title below w, or 0.
-Window findWindow(Display* d, Window w, const char* title) {
-    char* name = nullptr;
-    const bool match = XFetchName(d, w, &name) && name && std::strcmp(name, title) == 0;
-    if (name) XFree(name);
-    if (match) return w;
+// The top-level window with this title, or 0.
+Window findWindow(Display* d, const char* title) {
     Window root, parent, *children = nullptr, found = 0;
     unsigned count = 0;
-    if (!XQueryTree(d, w, &root, &parent, &children, &count)) return 0;
-    for (unsigned i = 0; i < count && !found; ++i) found = findWindow(d, children[i], title);
+    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(d, children[i], &name) && std::strcmp(name, title) == 0) found = children[i];
+        XFree(name);
+    }
     if (children) XFree(children);
     return found;
 }
@@ -85,7 +77,7 @@ XSession::~XSession() {
 }
 
 bool XSession::windowSize(const char* title, int& width, int& height) {
-    const Window w = findWindow(display_, DefaultRootWindow(display_), title);
+    const Window w = findWindow(display_, title);
     XWindowAttributes a;
     if (!w || !XGetWindowAttributes(display_, w, &a) || a.map_state != IsViewable) return false;
     width = a.width;
@@ -101,7 +93,7 @@ bool XSession::waitForWindow(const char* title, int timeoutMs) {
 }
 
 void XSession::showWindow(const char* title, bool shown) {
-    if (const Window w = findWindow(display_, DefaultRootWindow(display_), title))
+    if (const Window w = findWindow(display_, title))
         shown ? XMapWindow(display_, w) : XUnmapWindow(display_, w);
     XSync(display_, False);
 }
@@ -110,10 +102,8 @@ void XSession::key(const char* keysymName, bool press, bool release) {
     Display* d = display_;
     const KeySym sym = XStringToKeysym(keysymName);
     const KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(d, sym);
-    if (code == 0) {
-        std::fprintf(stderr, "XSession: no key for %s\n", keysymName);
-        return;
-    }
+    if (code == 0) std::fprintf(stderr, "XSession: no key for %s\n", keysymName);
+    if (code == 0) return;
     const bool shift = XkbKeycodeToKeysym(d, code, 0, 0) != sym && XkbKeycodeToKeysym(d, code, 0, 1) == sym;
     const unsigned shiftCode = XKeysymToKeycode(d, XStringToKeysym("Shift_L"));
     if (shift && press) XTestFakeKeyEvent(d, shiftCode, True, 0);
@@ -127,7 +117,6 @@ void XSession::moveTo(int x, int y) {
     XTestFakeMotionEvent(display_, -1, x, y, 0);
     XSync(display_, False);
 }
-
 void XSession::button(int number, bool down) {
     XTestFakeButtonEvent(display_, static_cast<unsigned>(number), down ? True : False, 0);
     XSync(display_, False);

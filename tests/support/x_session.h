@@ -1,5 +1,5 @@
 // A private X server (Xvfb) for end-to-end tests, with real key and pointer events sent through the
-// XTest extension.
+// XTest extension; and the clocks the tests wait by.
 #pragma once
 
 #include <sys/types.h>
@@ -10,7 +10,7 @@ typedef struct _XDisplay Display;
 
 void sleepMs(int ms);
 long long monotonicMs();
-// User and system time of a process and all its threads so far, in seconds.
+// The processor time a process and all its threads took so far, in seconds.
 double processorSeconds(pid_t pid);
 
 class XSession {
@@ -19,15 +19,13 @@ class XSession {
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
-
     bool ok() const { return display_ != nullptr; }
     const std::string& displayName() const { return name_; }
     Display* display() const { return display_; }
     // The size of the viewable window with this title; false when there is none.
     bool windowSize(const char* title, int& width, int& height);
     bool waitForWindow(const char* title, int timeoutMs);
-    // Maps or unmaps the window with this title, as a window manager does when it restores or
-    // iconifies it.
+    // Maps or unmaps the window with this title, as a window manager restores or iconifies it.
     void showWindow(const char* title, bool shown);
     // A key by X keysym name ("q", "Escape", "F1", "exclam"), with Shift where the keyboard map needs it.
     void key(const char* keysymName, bool press = true, bool release = true);
