@@ -1,11 +1,8 @@
-// The installed game: cmake --install into a scratch prefix with blanks in its path. Its layout and the
-// launcher, which sets up the per-user folder, keeps the user's files, renews stale ones and passes its
-// arguments on. Then the installed game from the outside, in one run and a second start: the splash
-// ends on a key but not on a function key, the start-up lines come in order, a failed load makes no
-// file, "!" saves what the keys set, the full-screen key, q fades out for a second; the next start
-// loads the file, and Escape twice typed with the splash key ends it.
+// The game installed into a scratch prefix with blanks in its path: its layout, the launcher that sets up
+// the per-user folder, and the installed game from the outside in one run and a second start (the splash,
+// the start-up lines, a failed load, "!" saving what the keys set, the full-screen key, the exit fade;
+// the next start loads the file, and Escape twice typed with the splash key ends it).
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -26,20 +23,19 @@ std::string changedDataFiles(const std::string& folder) {
 }
 
 // Writes a file in place of what was there, dated the given seconds from another file's time.
-void writeText(const std::string& path, const std::string& text, const std::string& datedFrom = "",
+void writeText(const std::string& path, const std::string& text, const char* datedFrom = "",
                int seconds = 0) {
     unlink(path.c_str());
     writeFile(path, Bytes(text.begin(), text.end()));
-    if (!datedFrom.empty())
-        fs::last_write_time(path, fs::last_write_time(datedFrom) + std::chrono::seconds(seconds));
+    if (*datedFrom) fs::last_write_time(path, fs::last_write_time(datedFrom) + std::chrono::seconds(seconds));
 }
 // A scratch installation.
 class Installed : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string result =
+        const std::string out =
             runToTheEnd({RAMPIX_CMAKE, "--install", RAMPIX_BUILD_DIR, "--prefix", prefix});
-        ASSERT_EQ(result.rfind("0|", 0), 0u) << result;
+        ASSERT_EQ(out.rfind("0|", 0), 0u) << out;
     }
     TempFolder root;
     const std::string prefix = root.path + "/game prefix/usr", shared = prefix + "/share/rampix",
@@ -49,20 +45,15 @@ class Installed : public ::testing::Test {
 }  // namespace
 
 TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPassesArgumentsOn) {
-    EXPECT_EQ(access(launcher.c_str(), X_OK), 0);
-    EXPECT_EQ(access(program.c_str(), X_OK), 0);
+    EXPECT_EQ(access(launcher.c_str(), X_OK) | access(program.c_str(), X_OK), 0) << "both can be run";
     EXPECT_EQ(changedDataFiles(shared), "");
     EXPECT_NE(readText(prefix + "/share/applications/org.example.rampix.desktop").find("\nExec=rampix\n"),
               std::string::npos);
-    EXPECT_EQ(readText(prefix + "/share/icons/hicolor/128x128/apps/rampix.png").substr(0, 24),
-              std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x80\0\0\0\x80", 24))
-        << "a PNG of 128 x 128";
-    EXPECT_GT(readText(prefix + "/share/man/man6/rampix.6.gz").size(), 1000u);
     EXPECT_EQ(readText(shared + "/Rampix.pref"), "") << "no preference file is shipped";
 
     // A stand-in for the program that shows where and with what it was started.
     writeText(program, "#!/bin/sh\npwd\nfor a in \"$@\"; do echo \"[$a]\"; done\n");
-    ASSERT_EQ(chmod(program.c_str(), 0755), 0);
+    fs::permissions(program, fs::perms::owner_all);
     writeText(shared + "/Rampix.pref", "shipped by mistake");
     const std::vector<std::string> environment = {"HOME=" + home, "XDG_DATA_HOME"};
     const std::string folder = home + "/.local/share/rampix";
@@ -73,10 +64,10 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
 
     const std::string prefs(172, '\x2a');
     writeText(folder + "/Rampix.pref", prefs);
-    struct stat before, after;
-    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &before), 0);
-    writeText(folder + "/sand.bmp", "an old copy", shared + "/sand.bmp", -3600);
-    writeText(folder + "/wood128.bmp", "the user's own picture", shared + "/wood128.bmp", 3600);
+    fs::create_hard_link(folder + "/Rampix.pref", root.path + "/the same file");
+    const fs::file_time_type written = fs::last_write_time(folder + "/Rampix.pref");
+    writeText(folder + "/sand.bmp", "an old copy", (shared + "/sand.bmp").c_str(), -3600);
+    writeText(folder + "/wood128.bmp", "the user's own picture", (shared + "/wood128.bmp").c_str(), 3600);
     unlink((folder + "/hit.wav").c_str());
     ASSERT_EQ(symlink("/gone/share/rampix/hit.wav", (folder + "/hit.wav").c_str()), 0);
     // A relative XDG_DATA_HOME is not to be used: the folder under HOME stays.
@@ -84,10 +75,9 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
               "0|" + fs::canonical(folder).string() + "\n|");
     EXPECT_EQ(readText(folder + "/wood128.bmp"), "the user's own picture");
     EXPECT_EQ(changedDataFiles(folder), "wood128.bmp ") << "an outdated copy and a broken link are renewed";
-    ASSERT_EQ(stat((folder + "/Rampix.pref").c_str(), &after), 0);
     EXPECT_EQ(readText(folder + "/Rampix.pref"), prefs);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_TRUE(fs::equivalent(folder + "/Rampix.pref", root.path + "/the same file")) << "not replaced";
+    EXPECT_TRUE(fs::last_write_time(folder + "/Rampix.pref") == written) << "not written again";
 
     EXPECT_EQ(runToTheEnd({launcher}, {"HOME", "XDG_DATA_HOME"}),
               "1||rampix: neither XDG_DATA_HOME nor HOME is set\n");
@@ -100,8 +90,7 @@ TEST_F(Installed, LayoutAndLauncherThatKeepsTheUsersFilesRenewsStaleOnesAndPasse
 TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
     XSession x;
     const std::string prefs = root.path + "/data home/rampix/Rampix.pref";
-    const std::vector<std::string> environment = {"HOME=" + home,
-                                                  "XDG_DATA_HOME=" + root.path + "/data home"};
+    const std::vector<std::string> environment = {"XDG_DATA_HOME=" + root.path + "/data home"};
     {
         Rampix app(x, root.path, environment, launcher);
         ASSERT_EQ(app.passSplash(nullptr), "");
@@ -109,11 +98,10 @@ TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
         sleepMs(700);
         EXPECT_EQ(app.output(), "Ready...\n\n") << "a function key leaves the splash on";
         ASSERT_EQ(app.passSplash(), "");
-        const std::string startUp =
+        const std::string lines =
             "Ready...\n\nInit Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\n";
-        EXPECT_EQ(app.output().substr(0, startUp.size()), startUp) << "the start-up lines, in order";
-        x.key("at");
-        sleepMs(500);
+        EXPECT_EQ(app.output().substr(0, lines.size()), lines) << "the start-up lines, in order";
+        pressKeys(x, "at", 500);
         EXPECT_FALSE(fs::exists(prefs)) << "a failed load creates no file";
         for (int i = 0; i < 15; ++i) x.key("parenright");
         pressKeys(x, "l l l less less F1 w u c exclam", 80);
@@ -131,20 +119,15 @@ TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
 
         // Leaving full screen used to give back the 640 x 480 start-up window instead of 600 x 600, with
         // the pointer then warped to (500, 500) below it, where no key reached the program any more.
-        const auto size = [&x](const char* expected) {
-            std::string now;
-            for (int i = 0, w = 0, h = 0; i < 40 && now != expected; ++i, sleepMs(50))
-                now = x.windowSize("Rampix", w, h) ? std::to_string(w) + " x " + std::to_string(h) : "none";
-            return now;
-        };
-        EXPECT_EQ(size("1024 x 768"), "1024 x 768");
-        for (const char* expected : {"600 x 600", "1024 x 768"}) {
-            x.key("f");
-            EXPECT_EQ(size(expected), expected);
+        for (auto [keys, expected] :
+             {std::pair{"", "1024 x 768"}, {"f", "600 x 600"}, {"f", "1024 x 768"}, {"f f f", "600 x 600"}}) {
+            pressKeys(x, keys, 0);
+            sleepMs(std::strlen(keys) > 1 ? 1000 : 0);  // three presses in a row end in the window
+            std::string size;
+            for (int i = 0, w = 0, h = 0; i < 40 && size != expected; ++i, sleepMs(50))
+                size = x.windowSize("Rampix", w, h) ? std::to_string(w) + " x " + std::to_string(h) : "none";
+            EXPECT_EQ(size, expected) << "after " << keys;
         }
-        pressKeys(x, "f f f", 0);
-        sleepMs(1000);
-        EXPECT_EQ(size("600 x 600"), "600 x 600") << "three presses in a row end in the window";
         x.moveTo(300, 300);
         sleepMs(300);
         const long long pressed = monotonicMs();

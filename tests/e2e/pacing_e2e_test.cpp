@@ -1,7 +1,6 @@
 // Frame pacing and the command line of the real program in Xvfb, whose buffer swaps never wait for a
-// screen: the program counts its frames in the file named by RAMPIX_FRAME_COUNTER. Rates are taken
-// over the time that really passed and only upper bounds and "more than" are checked, nothing a slow
-// machine could break.
+// screen; the program counts its frames in the file RAMPIX_FRAME_COUNTER names. Rates are taken over the
+// time that really passed, and only bounds a slow machine cannot break are checked.
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool) clash with names in the test framework, which comes first.
 #include <X11/Xlib.h>
@@ -16,8 +15,7 @@ double frameRate(const ScratchFolder& folder, int ms) {
     const auto frames = [&folder] { return std::atoll(readText(folder.file("frames")).c_str()); };
     const long long start = monotonicMs(), before = frames();
     sleepMs(ms);
-    const long long counted = frames() - before;
-    return counted * 1000.0 / static_cast<double>(monotonicMs() - start);
+    return (frames() - before) * 1000.0 / static_cast<double>(monotonicMs() - start);
 }
 }  // namespace
 

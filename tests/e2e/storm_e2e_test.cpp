@@ -1,8 +1,7 @@
-// An input storm: a seeded random mix of every command key, function and movement keys with and without
-// Ctrl and Alt, clicks of every button, drags and pointer motion, with the pop-up menu open and closed.
-// The program must keep its preference file whole and in range, report no sanitizer fault or OpenGL
-// error, and quit cleanly. RAMPIX_STORM_SECONDS sets the length (30 s by default), RAMPIX_STORM_SEED
-// picks another storm (the default one is fixed, so a run can be repeated).
+// An input storm: every command key, function and movement keys with and without Ctrl and Alt, clicks,
+// drags and motion, the pop-up menu open and closed. The preference file must stay whole and in range,
+// no sanitizer or OpenGL error come, and the program quit cleanly. RAMPIX_STORM_SECONDS sets the length
+// (30 s by default), RAMPIX_STORM_SEED another storm (the default one is fixed, so runs repeat).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -97,11 +96,9 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
     const unsigned seed = seedText ? static_cast<unsigned>(std::atol(seedText)) : 20261206u;
     const int stormSeconds = secondsText ? std::atoi(secondsText) : 30;
     std::printf("storm seed %u, %d s (RAMPIX_STORM_SEED=%u repeats the input)\n", seed, stormSeconds, seed);
-    SCOPED_TRACE("storm seed " + std::to_string(seed));
     XSession x;
     ScratchFolder folder;
     Storm storm{x, std::mt19937(seed), {}, false};
-    int menuQuits = 0;
     for (const long long end = monotonicMs() + stormSeconds * 1000LL; monotonicMs() < end;) {
         Rampix app(x, folder.path());
         ASSERT_EQ(app.passSplash(), "");
@@ -113,17 +110,13 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
             }
             if (storm.chance(0.5)) storm.releaseHeld();
             ASSERT_EQ(findProblems(app.errors()) + checkPrefsFile(folder.file("Rampix.pref")), "")
-                << "after batch " + std::to_string(batch) + "\n" + app.output();
+                << "storm seed " << seed << ", batch " << batch << "\n" + app.output();
         }
         storm.releaseHeld();
         // Nothing in the storm is an exit key; the menu's Quit and Exit Program items are. Either way
-        // the program must end cleanly.
-        const bool quitFromTheMenu = !app.running();
+        // the program must end cleanly (the pointer within the 600 x 600 window, should it be one).
         x.moveTo(300, 300);
         sleepMs(300);
-        ASSERT_EQ(app.quit(), "") << (quitFromTheMenu ? "after a quit from the menu" : "");
-        EXPECT_EQ(checkPrefsFile(folder.file("Rampix.pref")), "");
-        menuQuits += quitFromTheMenu;
+        ASSERT_EQ(app.quit(), "") << "storm seed " << seed;
     }
-    std::printf("storm seed %u: %d quit%s from the menu\n", seed, menuQuits, menuQuits == 1 ? "" : "s");
 }

@@ -9,10 +9,8 @@
 std::string checkPrefsFile(const std::string& path) {
     if (!std::filesystem::exists(path)) return "";
     const Bytes bytes = readFile(path);
-    if (bytes.size() != PrefsRecord::kFileSize)
-        return path + " holds " + std::to_string(bytes.size()) + " bytes";
-    if (bytes[0] != 0x2C || bytes[1] != 0xE5 || bytes[2] != 0x41 || bytes[3] != 0x00)
-        return path + " does not start 2C E5 41 00";
+    if (bytes.size() != 172 || bytes[0] != 0x2C || bytes[1] != 0xE5 || bytes[2] != 0x41 || bytes[3] != 0x00)
+        return path + " is not 172 bytes that start 2C E5 41 00";
     PrefsRecord record;
     record.fromBytes(bytes.data());
     std::string wrong;
@@ -39,11 +37,10 @@ void pressKeys(XSession& x, const std::string& names, int pauseMs) {
 }
 
 std::string Rampix::passSplash(const char* key) {
-    if (!x.ok()) return "no X server";
-    if (!waitForOutput("Ready...\n\n", 30000)) return "no \"Ready...\" line: " + output() + errors();
     int width, height;
-    if (!x.waitForWindow("Rampix", 20000) || !x.windowSize("Rampix", width, height))
-        return "no Rampix window";
+    if (!x.ok() || !waitForOutput("Ready...\n\n", 30000) || !x.waitForWindow("Rampix", 20000) ||
+        !x.windowSize("Rampix", width, height))
+        return "no \"Ready...\" line or no window: " + output() + errors();
     x.moveTo(width / 2, height / 2);
     sleepMs(300);
     if (key) x.key(key);
@@ -57,8 +54,7 @@ std::string Rampix::quit() {
     x.key("q");
     if (!waitForOutput("Fin\n\n", 8000)) x.key("q");
     const int status = waitForExit(20000);
-    if (status != 0) return "exit status " + std::to_string(status) + "\n" + output() + errors();
-    if (output().find("\nShutting down...\nFin\n\n") == std::string::npos)
-        return "no ending lines: " + output();
+    if (status != 0 || output().find("\nShutting down...\nFin\n\n") == std::string::npos)
+        return "exit status " + std::to_string(status) + ", no ending lines?\n" + output() + errors();
     return findProblems(errors());
 }

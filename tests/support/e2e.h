@@ -22,12 +22,11 @@ struct Rampix : RampixProcess {
     Rampix(XSession& session, const std::string& folder, const std::vector<std::string>& environment = {},
            const std::string& program = "", const std::vector<std::string>& arguments = {})
         : RampixProcess(session.displayName(), folder, environment, program, arguments), x(session) {}
-    // Waits for "Ready..." and the window, puts the pointer in its middle (keys go to the window under
-    // the pointer, as there is no window manager to give it the focus), then unless key is null presses
-    // it and waits for the last start-up line. "" or what did not happen.
+    // Waits for "Ready..." and the window, puts the pointer in its middle (no window manager gives it the
+    // focus), then unless key is null presses it and waits for the last start-up line. "" or what failed.
     std::string passSplash(const char* key = "a");
-    // Presses q (a second time when the fade does not end); "" when the program then ends with status 0,
-    // "Shutting down...", "Fin" and a standard error free of sanitizer and OpenGL reports.
+    // Presses q (again when the fade does not end); "" when the program then ends with status 0, its last
+    // lines and a standard error free of sanitizer and OpenGL reports.
     std::string quit();
     XSession& x;
 };

@@ -21,8 +21,7 @@ std::string readText(const std::string& path) {
 
 std::string findProblems(const std::string& errors) {
     std::string problems, line;
-    std::istringstream lines(errors);
-    while (std::getline(lines, line))
+    for (std::istringstream lines(errors); std::getline(lines, line);)
         for (const char* sign :
              {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "OpenGL Error"})
             if (line.find(sign) != std::string::npos) problems += line + "\n";

@@ -1,6 +1,6 @@
-// Programs started for end-to-end tests in a working folder, with environment changes ("NAME=value"
-// sets, "NAME" removes) and arguments (the first is the program), standard output and standard error
-// kept in files there; the build's rampix on an X server; a scratch folder with the generated data.
+// Programs started in a working folder with environment changes ("NAME=value" sets, "NAME" removes) and
+// arguments (the first is the program), standard output and error kept in files there; the build's
+// rampix on an X server; a scratch folder with the generated data.
 #pragma once
 
 #include <sys/types.h>

@@ -70,10 +70,7 @@ XSession::XSession(int width, int height) {
 
 XSession::~XSession() {
     if (display_) XCloseDisplay(display_);
-    if (serverPid_ > 0) {
-        kill(serverPid_, SIGTERM);
-        waitpid(serverPid_, nullptr, 0);
-    }
+    if (serverPid_ > 0 && kill(serverPid_, SIGTERM) == 0) waitpid(serverPid_, nullptr, 0);
 }
 
 bool XSession::windowSize(const char* title, int& width, int& height) {
