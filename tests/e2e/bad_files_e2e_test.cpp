@@ -1,6 +1,5 @@
-// Start-up with broken or missing files: no data at all, missing images, truncated and 1-bit
-// images, and preference files that are empty, short, long or full of NaN and out-of-range words.
-// Every run must pass the splash, take keys and the menu, and quit cleanly.
+// Start-up with no data, missing, truncated or 1-bit images, preference files empty, short, long or full of
+// NaN and out-of-range words: every run must pass the splash, take keys and the menu, and quit cleanly.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -11,14 +11,12 @@
 
 namespace {
 namespace fs = std::filesystem;
-
 // The generated data files that differ from their copies in folder ("" when none does).
 std::string changedDataFiles(const std::string& folder) {
     std::string changed;
-    for (const auto& file : fs::directory_iterator(RAMPIX_DATA_DIR)) {
-        const std::string name = file.path().filename().string();
-        if (readText(file.path().string()) != readText(folder + "/" + name)) changed += name + " ";
-    }
+    for (const auto& file : fs::directory_iterator(RAMPIX_DATA_DIR))
+        if (readText(file.path()) != readText(folder + "/" + file.path().filename().string()))
+            changed += file.path().filename().string() + " ";
     return changed;
 }
 

@@ -55,8 +55,7 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
             });
         }
         if (most > 0.0) {
-            // The park's frames are paced alike.
-            ASSERT_EQ(app.passSplash(), "");
+            ASSERT_EQ(app.passSplash(), "");  // the park's frames are paced alike
             sleepMs(500);
             EXPECT_LE(frameRate(folder, 2000), most * 1.1);
         }
@@ -65,8 +64,7 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
 }
 
 TEST(CommandLine, HelpVersionAndMistakesWithTheirExitStatus) {
-    // With no display: none is needed.
-    const std::string help = runToTheEnd({RAMPIX_BINARY, "--help"}, {"DISPLAY"});
+    const std::string help = runToTheEnd({RAMPIX_BINARY, "--help"}, {"DISPLAY"});  // no display is needed
     EXPECT_EQ(help.rfind("0|Usage: rampix [--max-fps=N] [GLUT options]\n", 0), 0u) << help;
     for (const char* part : {"--max-fps=N", "--version", "Rampix.pref", "font_256.bmp", "man 6 rampix"})
         EXPECT_NE(help.find(part), std::string::npos) << part;

@@ -103,8 +103,7 @@ TEST(Storm, RandomInputNeverBreaksTheProgram) {
         Rampix app(x, folder.path());
         ASSERT_EQ(app.passSplash(), "");
         for (int batch = 1; monotonicMs() < end && app.running(); ++batch) {
-            // About a second of random input.
-            for (int actions = storm.pick(8, 20); actions > 0; --actions) {
+            for (int actions = storm.pick(8, 20); actions > 0; --actions) {  // about a second
                 storm.act(storm.pick(0, 99));
                 sleepMs(storm.pick(0, 40));
             }

@@ -1,7 +1,6 @@
 #include "support/e2e.h"
 
 #include <cmath>
-#include <filesystem>
 #include <sstream>
 
 #include "settings/prefs.h"

@@ -2,9 +2,6 @@
 // and checks of the preference file it leaves behind.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "support/rampix_process.h"
 #include "support/test_files.h"
 #include "support/x_session.h"

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -71,12 +70,10 @@ int Process::waitForExit(int timeoutMs) {
     return status_;
 }
 
-namespace {
-std::vector<std::string> joined(std::vector<std::string> front, const std::vector<std::string>& back) {
+static std::vector<std::string> joined(std::vector<std::string> front, const std::vector<std::string>& back) {
     front.insert(front.end(), back.begin(), back.end());
     return front;
 }
-}  // namespace
 
 RampixProcess::RampixProcess(const std::string& displayName, const std::string& workDir,
                              const std::vector<std::string>& extraEnvironment, const std::string& program,
@@ -87,10 +84,5 @@ RampixProcess::RampixProcess(const std::string& displayName, const std::string& 
 ScratchFolder::ScratchFolder(bool withData) {
     char pattern[] = "/tmp/rampix-e2e-XXXXXX";
     if (mkdtemp(pattern)) path_ = pattern;
-    std::error_code error;
-    if (withData && !path_.empty()) std::filesystem::copy(RAMPIX_DATA_DIR, path_, error);
-}
-ScratchFolder::~ScratchFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+    if (withData && !path_.empty()) std::filesystem::copy(RAMPIX_DATA_DIR, path_, error_);
 }

@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,9 @@ struct RampixProcess : Process {
 
 struct ScratchFolder {
     explicit ScratchFolder(bool withData = true);
-    ~ScratchFolder();
+    ~ScratchFolder() { std::filesystem::remove_all(path_, error_); }
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     std::string path_;
+    std::error_code error_;
 };

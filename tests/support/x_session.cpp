@@ -29,9 +29,8 @@ double processorSeconds(pid_t pid) {
     return static_cast<double>(used.tv_sec) + used.tv_nsec * 1e-9;
 }
 
-namespace {
 // The top-level window with this title, or 0.
-Window findWindow(Display* d, const char* title) {
+static Window findWindow(Display* d, const char* title) {
     Window root, parent, *children = nullptr, found = 0;
     unsigned count = 0;
     XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
@@ -43,15 +42,13 @@ Window findWindow(Display* d, const char* title) {
     if (children) XFree(children);
     return found;
 }
-}  // namespace
 
 XSession::XSession(int width, int height) {
     int fds[2];
     if (pipe(fds) != 0) return;
     serverPid_ = fork();
     if (serverPid_ == 0) {
-        // A test that dies without its destructors must not leave the server behind: it would keep the
-        // test's output pipe open and hold up the test runner.
+        // The server must not outlive a test that dies without its destructors: it would hold the runner up.
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         dup2(fds[1], 3);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";

@@ -7,7 +7,6 @@
 #include <string>
 
 typedef struct _XDisplay Display;
-
 void sleepMs(int ms);
 long long monotonicMs();
 // The processor time a process and all its threads took so far, in seconds.
