@@ -76,7 +76,7 @@ TEST(BadFiles, StartsRunAndQuitCleanly) {
                 // letterbox, the polygon mode, the field of view and the fog ("Options..." opens the
                 // settings menu); "!" saves when asked.
                 pressKeys(x, "o o o o i greater less l w comma F5 F8 F12 b", 50);
-                pressKeys(x, "grave Down Right Down Down Down Down Right Left grave", 250);
+                pressKeys(x, "grave Down Right Down Down Down Down Right Left grave", 150);
                 if (c.save) pressKeys(x, "exclam", 300);
             }
             EXPECT_EQ(app.quit(), "");

@@ -41,7 +41,7 @@ std::string Rampix::passSplash(const char* key) {
         !x.windowSize("Rampix", width, height))
         return "no \"Ready...\" line or no window: " + output() + errors();
     x.moveTo(width / 2, height / 2);
-    sleepMs(300);
+    sleepMs(100);
     if (key) x.key(key);
     // The menu is built right after the preference line, whichever it was.
     if (key && !waitForOutput("Dialog Init...\n", 30000))
