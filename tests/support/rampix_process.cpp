@@ -1,88 +1,58 @@
 #include "support/rampix_process.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "support/x_session.h"
 
-extern char** environ;
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string findProblems(const std::string& errors) {
+    std::string problems, line;
+    for (std::istringstream lines(errors); std::getline(lines, line);)
+        for (const char* sign :
+             {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "OpenGL Error"})
+            if (line.find(sign) != std::string::npos) problems += line + "\n";
+    return problems;
+}
 
 Process::Process(const std::string& workDir, const std::vector<std::string>& environment,
-                 std::vector<std::string> arguments) {
-    errorFile_ = workDir + "/.stderr";
-    if (arguments.empty()) arguments.push_back(RAMPIX_BINARY);
-    std::vector<std::string> variables;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string variable = *entry;
-        bool changed = false;
-        for (const std::string& change : environment) {
-            const std::string name = change.substr(0, change.find('=')) + "=";
-            changed |= variable.compare(0, name.size(), name) == 0;
-        }
-        if (!changed) variables.push_back(variable);
-    }
-    for (const std::string& change : environment)
-        if (change.find('=') != std::string::npos) variables.push_back(change);
-    std::vector<char*> argv, envp;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    for (std::string& v : variables) envp.push_back(v.data());
+                 const std::vector<std::string>& arguments)
+    : outputFile_(workDir + "/.stdout"), errorFile_(workDir + "/.stderr") {
+    std::vector<char*> argv;
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    int fds[2];
-    if (pipe(fds) != 0) return;
+    const int out = open(outputFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     pid_ = fork();
     if (pid_ == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (chdir(workDir.c_str()) != 0) _exit(126);
-        dup2(fds[1], 1);
-        const int err = open(errorFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (err >= 0) dup2(err, 2);
-        close(fds[0]);
-        execve(argv[0], argv.data(), envp.data());
+        for (const std::string& change : environment) unsetenv(change.substr(0, change.find('=')).c_str());
+        for (const std::string& change : environment)
+            if (change.find('=') != std::string::npos) putenv(const_cast<char*>(change.c_str()));
+        if (chdir(workDir.c_str()) != 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
+        execv(argv[0], argv.data());
         _exit(127);
     }
-    close(fds[1]);
-    stdoutFd_ = fds[0];
-    fcntl(stdoutFd_, F_SETFL, O_NONBLOCK);
-}
-
-Process::~Process() {
-    if (running()) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
-    if (stdoutFd_ >= 0) close(stdoutFd_);
-}
-
-void Process::readAvailable(int waitMs) {
-    pollfd p{stdoutFd_, POLLIN, 0};
-    if (stdoutFd_ < 0 || poll(&p, 1, waitMs) <= 0) return;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(stdoutFd_, buffer, sizeof buffer)) > 0) output_.append(buffer, static_cast<size_t>(n));
+    close(out);
+    close(err);
 }
 
 bool Process::waitForOutput(const std::string& text, int timeoutMs) {
-    const long long end = monotonicMs() + timeoutMs;
-    do readAvailable(50);
-    while (output_.find(text) == std::string::npos && monotonicMs() < end && running());
-    readAvailable(0);
-    return output_.find(text) != std::string::npos;
-}
-
-const std::string& Process::output() {
-    readAvailable(0);
-    return output_;
+    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end; sleepMs(20))
+        if (output().find(text) != std::string::npos) return true;
+    return output().find(text) != std::string::npos;
 }
 
 bool Process::running() {
@@ -94,57 +64,25 @@ bool Process::running() {
 }
 
 int Process::waitForExit(int timeoutMs) {
-    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end;)
-        readAvailable(20);
-    if (running()) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-        status_ = -1;
-    }
-    readAvailable(0);
+    for (const long long end = monotonicMs() + timeoutMs; running() && monotonicMs() < end;) sleepMs(10);
+    // Still running: killed.
+    if (running() && kill(pid_, SIGKILL) == 0 && waitpid(pid_, nullptr, 0) == pid_) status_ = -1;
     return status_;
 }
 
-std::string Process::readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+static std::vector<std::string> joined(std::vector<std::string> front, const std::vector<std::string>& back) {
+    front.insert(front.end(), back.begin(), back.end());
+    return front;
 }
-
-namespace {
-std::vector<std::string> withDisplay(const std::string& displayName, std::vector<std::string> environment) {
-    environment.insert(environment.begin(), {"DISPLAY=" + displayName, "SDL_AUDIODRIVER=dummy"});
-    return environment;
-}
-
-std::vector<std::string> commandLine(const std::string& program, std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), program.empty() ? RAMPIX_BINARY : program);
-    return arguments;
-}
-}  // namespace
 
 RampixProcess::RampixProcess(const std::string& displayName, const std::string& workDir,
                              const std::vector<std::string>& extraEnvironment, const std::string& program,
                              const std::vector<std::string>& arguments)
-    : Process(workDir, withDisplay(displayName, extraEnvironment), commandLine(program, arguments)) {}
+    : Process(workDir, joined({"DISPLAY=" + displayName, "SDL_AUDIODRIVER=dummy"}, extraEnvironment),
+              joined({program.empty() ? RAMPIX_BINARY : program}, arguments)) {}
 
 ScratchFolder::ScratchFolder(bool withData) {
     char pattern[] = "/tmp/rampix-e2e-XXXXXX";
     if (mkdtemp(pattern)) path_ = pattern;
-    std::error_code error;
-    if (withData && !path_.empty()) std::filesystem::copy(RAMPIX_DATA_DIR, path_, error);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
-}
-
-std::string findProblems(const std::string& errors) {
-    std::string problems, line;
-    std::istringstream lines(errors);
-    while (std::getline(lines, line))
-        for (const char* sign :
-             {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "OpenGL Error"})
-            if (line.find(sign) != std::string::npos) problems += line + "\n";
-    return problems;
+    if (withData && !path_.empty()) std::filesystem::copy(RAMPIX_DATA_DIR, path_, error_);
 }

@@ -1,37 +1,37 @@
-// Programs started for end-to-end tests: a working folder, environment changes and arguments, standard
-// output read through a pipe and standard error kept in a file; the build's rampix on an X server; and
-// a scratch folder holding a copy of the generated data files.
+// Programs started in a working folder with environment changes ("NAME=value" sets, "NAME" removes) and
+// arguments (the first is the program), standard output and error kept in files there; the build's
+// rampix on an X server; a scratch folder with the generated data.
 #pragma once
 
 #include <sys/types.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+std::string readText(const std::string& path);
+// Sanitizer reports and OpenGL error lines in a standard-error text ("" when clean).
+std::string findProblems(const std::string& errors);
+
 class Process {
   public:
-    // environment: "NAME=value" sets, "NAME" removes; arguments[0] is the program.
     Process(const std::string& workDir, const std::vector<std::string>& environment,
-            std::vector<std::string> arguments);
-    ~Process();
+            const std::vector<std::string>& arguments);
+    ~Process() { waitForExit(0); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
-
     // Waits until standard output so far contains text.
     bool waitForOutput(const std::string& text, int timeoutMs);
-    const std::string& output();
+    std::string output() const { return readText(outputFile_); }
+    std::string errors() const { return readText(errorFile_); }
     bool running();
     // The exit status, or -1 when the process did not end in time (it is then killed).
     int waitForExit(int timeoutMs);
-    std::string errors() const { return readText(errorFile_); }
     pid_t pid() const { return pid_; }
-    static std::string readText(const std::string& path);
 
   private:
-    void readAvailable(int waitMs);
+    std::string outputFile_, errorFile_;
     pid_t pid_ = -1;
-    int stdoutFd_ = -1;
-    std::string output_, errorFile_;
     int status_ = -2;
 };
 
@@ -42,18 +42,11 @@ struct RampixProcess : Process {
                   const std::vector<std::string>& arguments = {});
 };
 
-class ScratchFolder {
-  public:
+struct ScratchFolder {
     explicit ScratchFolder(bool withData = true);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() { std::filesystem::remove_all(path_, error_); }
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
     std::string path_;
+    std::error_code error_;
 };
-
-// Sanitizer reports and OpenGL error lines in a standard-error text ("" when clean).
-std::string findProblems(const std::string& errors);

@@ -1,24 +1,16 @@
 // A private X server (Xvfb) for end-to-end tests, with real key and pointer events sent through the
-// XTest extension and screenshots read back from the root window.
+// XTest extension; and the clocks the tests wait by.
 #pragma once
 
 #include <sys/types.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
+typedef struct _XDisplay Display;
 void sleepMs(int ms);
 long long monotonicMs();
-// User and system time of a process and all its threads so far, in seconds.
+// The processor time a process and all its threads took so far, in seconds.
 double processorSeconds(pid_t pid);
-
-struct Screenshot {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgb;  // top row first
-    const uint8_t* at(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
-};
 
 class XSession {
   public:
@@ -26,29 +18,25 @@ class XSession {
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
-
     bool ok() const { return display_ != nullptr; }
     const std::string& displayName() const { return name_; }
+    Display* display() const { return display_; }
     // The size of the viewable window with this title; false when there is none.
     bool windowSize(const char* title, int& width, int& height);
     bool waitForWindow(const char* title, int timeoutMs);
-    // Maps or unmaps the top-level window with this title, as a window manager does when it
-    // iconifies or restores it.
+    // Maps or unmaps the window with this title, as a window manager restores or iconifies it.
     void showWindow(const char* title, bool shown);
     // A key by X keysym name ("q", "Escape", "F1", "exclam"), with Shift where the keyboard map needs it.
     void key(const char* keysymName, bool press = true, bool release = true);
     void keyDown(const char* keysymName) { key(keysymName, true, false); }
     void keyUp(const char* keysymName) { key(keysymName, false, true); }
     void moveTo(int x, int y);
-    void button(int button, bool down);
+    void button(int number, bool down);
     void buttonDown(int number) { button(number, true); }
     void buttonUp(int number) { button(number, false); }
-    void click(int button);
-    Screenshot screenshot();
 
   private:
     pid_t serverPid_ = -1;
     std::string name_;
-    void* display_ = nullptr;
-    int width_, height_;
+    Display* display_ = nullptr;
 };
