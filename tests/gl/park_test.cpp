@@ -30,11 +30,14 @@ void drawAtLightPhase(float lightPhase) {
 }
 }  // namespace
 
-// Start-up fills the catalogue in its order; the light circles and the sky follows it; each ground
-// picture's texture repeats (at magnification 2) and colour; the fog and damping keys; the wind.
+// Start-up reports its steps and fills the catalogue in its order; the light circles and the sky follows it;
+// each ground picture's texture repeats (at magnification 2) and colour; the fog and damping keys; the wind.
 TEST(World, CatalogueLightGroundLooksFogDampingKeysAndWind) {
     Park park(96, 64);
+    testing::internal::CaptureStdout();
     ASSERT_TRUE(park.start());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Init Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\nDialog Init...\n");
     EXPECT_EQ(Catalogue.textureCount, 18);
     EXPECT_EQ(Catalogue.firstImageTexture, 5);
     for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
@@ -331,11 +334,12 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
     EXPECT_NEAR(m[14] / (m[10] - 1.0f), 0.01f, 1e-5) << "near plane";
 
     park.fake.warps.clear();
+    Prefs.mouseSensitivity = 2.0f;  // 0.15 degrees a pixel, times the sensitivity
     Pointer.x = 10;
     Pointer.moved = 1;
     Skater.heading = 359.0f;
     Skater.look(0);
-    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4);
+    EXPECT_NEAR(Skater.heading, 2.0f, 1e-4);
     EXPECT_EQ(Pointer.moved, 0);
     ASSERT_EQ(park.fake.warps.size(), 1u);
     EXPECT_EQ(park.fake.warps[0], std::make_pair(500, 500));
@@ -343,7 +347,7 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
     Pointer.x = 50;
     Pointer.moved = 1;
     Skater.look(0);
-    EXPECT_NEAR(Skater.heading, 0.5f, 1e-4) << "Hold ignores the pointer";
+    EXPECT_NEAR(Skater.heading, 2.0f, 1e-4) << "Hold ignores the pointer";
     EXPECT_EQ(park.fake.warps.size(), 1u) << "and does not re-centre it";
 
     EXPECT_EQ((std::vector<float>{wrapAngle(360.0f), wrapAngle(-1.0f), wrapAngle(NAN)}),

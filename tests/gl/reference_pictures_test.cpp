@@ -113,7 +113,8 @@ TEST(MenuPictures, StandardAndCustomControls) {
     }
 }
 
-// The main menu (its Info toggle off) and the Load menu, laid out for 400 x 400 and drawn at a quarter.
+// The main menu (its Info toggle off and focused) and the Load menu, laid out for 400 x 400 and drawn
+// at a quarter.
 TEST(MenuPictures, MainAndLoadMenus) {
     Park park(200, 100);
     ASSERT_TRUE(openMenuOverThePark(park));
@@ -123,6 +124,7 @@ TEST(MenuPictures, MainAndLoadMenus) {
     Screen.setLetterbox(0);
     for (const int menu : {kMainMenu, kLoadMenu}) {
         Dialogs.openDialog(menu, 1);
+        Dialogs.focusIndex = menu == kMainMenu ? 4 : 0;
         glViewport(menu == kMainMenu ? 0 : 100, 0, 100, 100);
         Screen.setOverlayProjection();
         Dialogs.run();

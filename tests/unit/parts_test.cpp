@@ -273,6 +273,9 @@ TEST(SceneObject, PositionOverlapsAndIntegration) {
                   std::make_pair(static_cast<int>(c[3]), static_cast<int>(c[4])))
             << c[0] << "," << c[1] << "," << c[2];
     }
+    prefs.objectSize = 2.0f;  // the reach grows with the object size
+    b.moveTo(3.9f, 0.0f, 0.0f);
+    EXPECT_EQ(a.overlaps(b, prefs), 1);
     prefs.mainSpeed = 0.0f;
     a.moveTo(1.0f, 2.0f, 3.0f);
     a.vx = a.vy = a.vz = 5.0f;

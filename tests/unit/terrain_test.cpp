@@ -106,6 +106,8 @@ TEST_F(TerrainGrid, HeightImagesGiveGreenHeightsTopRowFirstAndBadOnesLeaveTheGri
     }
     EXPECT_EQ(map.loadFromBmp(folder.file("missing.bmp").c_str(), 3.0f), 1);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), cells));
+    EXPECT_EQ(map.loadFromBmp(folder.write("largest.bmp", greenImage(256, 256, flat)).c_str(), 3.0f), 0);
+    EXPECT_EQ(map.size, 256);
 }
 
 TEST_F(TerrainGrid, SamplingUsesThreeCornersWrapsAndAnswersWildInputs) {
