@@ -280,10 +280,11 @@ TEST(Rider, FallsBouncesOffTheBorderAndSlopesPushOnlyWithBumpResponse) {
         HeightGrid.generate(Heightmap::kMounds, 128);
         rebuildTerrainSurface();
         Prefs.bumpResponse = response;
+        Prefs.heightScale = 2.0f;
         Skater.moveTo(-1.0f, -5.0f, 0.7f);
         step(0.02f);
-        EXPECT_NEAR(Skater.y, Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
-            << "the rider stays on top";
+        EXPECT_NEAR(Skater.y, 2.0f * Terrain.heightAt(-1.0f / 6.0f + 0.5f, 0.7f / 6.0f + 0.5f) + 0.15f, 1e-5)
+            << "the rider stays on top of the bumps as high as they rise";
         EXPECT_EQ(Skater.vx != 0.0f, response != 0.0f);
     }
 }

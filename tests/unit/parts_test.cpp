@@ -46,15 +46,18 @@ TEST(Random, FixedSequenceAndRange) {
 TEST(FrameClock, StallsAndTheRestartAfterTheSplash) {
     FakePlatform fake;
     FrameClock clock;
-    // The first tick is itself a stall from 0; 3020 a two-second one.
-    for (const auto& [ms, dt, now] :
-         {std::tuple{1000, 0.05f, 0.05f}, {1020, 0.02f, 0.07f}, {3020, 0.05f, 0.12f}, {3030, 0.01f, 0.13f}}) {
+    // The first tick is itself a stall from 0; 3020 a two-second one; a tenth of a second is none yet.
+    for (const auto& [ms, dt, now] : {std::tuple{1000, 0.05f, 0.05f},
+                                      {1020, 0.02f, 0.07f},
+                                      {3020, 0.05f, 0.12f},
+                                      {3030, 0.01f, 0.13f},
+                                      {3130, 0.1f, 0.23f}}) {
         fake.elapsedMs = ms;
         clock.tick();
         EXPECT_NEAR(clock.dt, dt, 1e-5) << ms;
         EXPECT_NEAR(clock.now, now, 1e-5) << ms;
     }
-    for (int ms = 3050; ms <= 13000; ms += 50) {  // the splash
+    for (int ms = 3150; ms <= 13000; ms += 50) {  // the splash
         fake.elapsedMs = ms;
         clock.tick();
     }
