@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "app/world_drawing.h"
 #include "motion/camera.h"
@@ -129,8 +130,9 @@ TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
     Flags.menuActive = park.fake.elapsedMs = 0;
     Clock.tick();
     Clock.restart();
-    // Through the fade-in and the title crawl, which both paint over the upper bar.
-    for (park.fake.elapsedMs = 50; park.fake.elapsedMs <= 21000; park.fake.elapsedMs += 50) runFrame();
+    // Through the fade-in and the title crawl, which both paint over the upper bar, each frame shown.
+    for (park.fake.elapsedMs = 50; park.fake.elapsedMs <= 21000; park.fake.elapsedMs += 50) displayFrame();
+    EXPECT_EQ(park.fake.swaps, 420);
     for (int x = 0; x < park.gl.width(); x += 4) {
         EXPECT_EQ(park.gl.pixel(x, 1).g, 0) << "lower bar at " << x;
         EXPECT_EQ(park.gl.pixel(x, park.gl.height() - 2).g, 0) << "upper bar at " << x;

@@ -13,7 +13,7 @@ FakePlatform::FakePlatform() : previous_(platform), outer_(active) {
                 [] { ++active->fullScreenCalls; },
                 [](int width, int height) { active->reshapes.emplace_back(width, height); },
                 [] {},
-                [] {}};
+                [] { ++active->swaps; }};
 }
 
 FakePlatform::~FakePlatform() {

@@ -14,6 +14,7 @@ struct FakePlatform {
     std::vector<CursorShape> cursors;
     std::vector<std::pair<int, int>> reshapes;
     int fullScreenCalls = 0;
+    int swaps = 0;
     FakePlatform();
     ~FakePlatform();
 
