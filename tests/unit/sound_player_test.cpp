@@ -32,7 +32,7 @@ size_t firstNonZero(const Samples& samples, size_t from) {
 
 // Busy time drops unforced sounds and a forced one restarts it; switched off, nothing plays. Without a
 // device or a playable file the player stays silent and keeps its bookkeeping, and SDL leaves the
-// signals alone.
+// signals alone. Four sounds stay in memory, the one played longest ago giving way to a fifth.
 TEST(SoundPlayer, BusyTimeAndSilentFailures) {
     FakePlatform fake;
     SoundPlayer player;
@@ -73,6 +73,14 @@ TEST(SoundPlayer, BusyTimeAndSilentFailures) {
         player.play(name, 0.5f, 1);
         EXPECT_FLOAT_EQ(player.busyUntil, static_cast<float>(fake.elapsedMs * 0.001 + 0.5));
         EXPECT_EQ(player.output.queuedBytes(), 0u);
+    }
+    // Four sounds stay in memory; a fifth takes the place of the one played longest ago.
+    for (const char* name : {"a", "b", "c", "d", "a", "e"})
+        player.output.playFile(folder.write(name, encodeWav(std::vector<float>(2205, 0.5f), 22050)).c_str());
+    for (const char* name : {"a", "b", "c", "d", "e"}) std::remove(folder.file(name).c_str());
+    for (const char* name : {"a", "c", "d", "e", "b"}) {
+        player.output.playFile(folder.file(name).c_str());
+        EXPECT_EQ(player.output.queuedBytes() > 0, *name != 'b') << name;
     }
     player.output.shutdown();
 }
