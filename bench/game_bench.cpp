@@ -10,27 +10,18 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "ride_timing.h"
 #include "settings/prefs.h"
 #include "support/rampix_process.h"
-#include "support/x_session.h"
 
 namespace {
 constexpr double kWarmUpSeconds = 2.5;  // the game's fade-in lasts 2 s
-
-int64_t monotonicNs() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<int64_t>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
 
 struct TimerLog {
     std::vector<int64_t> swaps;
@@ -40,16 +31,13 @@ struct TimerLog {
 
 TimerLog readLog(const std::string& path) {
     TimerLog log;
-    std::ifstream in(path);
-    char kind;
-    long long ns, cpuNs;
-    while (in >> kind >> ns >> cpuNs) {
-        if (kind == 'D') {
-            log.displayFuncs.push_back(ns);
+    for (const TimerEvent& event : readTimerLog(path)) {
+        if (event.kind == 'D') {
+            log.displayFuncs.push_back(event.ns);
             continue;
         }
-        log.swaps.push_back(ns);
-        log.swapCpu.push_back(cpuNs);
+        log.swaps.push_back(event.ns);
+        log.swapCpu.push_back(event.cpuNs);
     }
     return log;
 }
@@ -99,9 +87,8 @@ FrameFigures frameFigures(FrameTimes times) {
     figures.fps = 1000.0 / figures.meanMs;
     figures.cpuMs = times.cpuMs / figures.frames;
     std::sort(gaps.begin(), gaps.end());
-    figures.medianMs = gaps[gaps.size() / 2];
-    const size_t rank = static_cast<size_t>(std::ceil(0.99 * gaps.size()));
-    figures.p99Ms = gaps[std::clamp<size_t>(rank, 1, gaps.size()) - 1];
+    figures.medianMs = percentile(gaps, 0.5);
+    figures.p99Ms = percentile(gaps, 0.99);
     return figures;
 }
 
@@ -110,29 +97,18 @@ void printFigures(const char* name, const FrameFigures& f) {
                 f.cpuMs, f.frames);
 }
 
-// The ride, the same for every program: Up pressed for 150 ms of every second, the pointer pushed
-// 14 pixels right of the warp point every 50 ms (a steady turn of about 40 degrees a second, so the
-// rider circles over the park) with a little up and down, and a left click every 1.5 s.
 struct Window {
     int64_t from;
     int64_t to;
 };
 
-// Returns the measured window: from the end of the warm-up to the end of the ride.
+// Returns the measured window: from the end of the warm-up to the end of the ride. The pointer is
+// pushed 14 pixels right of the warp point (a steady turn of about 40 degrees a second, so the rider
+// circles over the park).
 Window warmUpAndRide(XSession& x, double seconds) {
     sleepMs(static_cast<int>(kWarmUpSeconds * 1000));
-    const int ticks = static_cast<int>(seconds * 20.0);
     const int64_t start = monotonicNs();
-    for (int tick = 0; tick < ticks; ++tick) {
-        if (tick % 20 == 0) x.keyDown("Up");
-        if (tick % 20 == 3) x.keyUp("Up");
-        if (tick % 30 == 10) x.buttonDown(1);
-        if (tick % 30 == 11) x.buttonUp(1);
-        x.moveTo(514, tick % 2 ? 502 : 498);
-        const int64_t wait = start + (tick + 1) * 50000000LL - monotonicNs();
-        if (wait > 0) sleepMs(static_cast<int>(wait / 1000000));
-    }
-    x.keyUp("Up");
+    ride(x, seconds, 514, 500);
     return {start, monotonicNs()};
 }
 

@@ -7,26 +7,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "ride_timing.h"
 #include "settings/prefs.h"
 #include "support/rampix_process.h"
-#include "support/x_session.h"
 
 namespace {
-int64_t monotonicNs() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<int64_t>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
-
 struct Phase {
     const char* name;
     int64_t from = 0, to = 0;
@@ -35,11 +26,8 @@ struct Phase {
 
 std::vector<int64_t> readSwaps(const std::string& path) {
     std::vector<int64_t> swaps;
-    std::ifstream in(path);
-    char kind;
-    long long ns, cpuNs;
-    while (in >> kind >> ns >> cpuNs)
-        if (kind == 'S') swaps.push_back(ns);
+    for (const TimerEvent& event : readTimerLog(path))
+        if (event.kind == 'S') swaps.push_back(event.ns);
     return swaps;
 }
 
@@ -55,29 +43,9 @@ void printPhase(const char* mode, const Phase& phase, const std::vector<int64_t>
     }
     const double seconds = (phase.to - phase.from) * 1e-9;
     std::sort(gaps.begin(), gaps.end());
-    const double median = gaps.empty() ? 0.0 : gaps[gaps.size() / 2];
-    const size_t rank = static_cast<size_t>(std::ceil(0.99 * gaps.size()));
-    const double p99 = gaps.empty() ? 0.0 : gaps[std::clamp<size_t>(rank, 1, gaps.size()) - 1];
-    std::printf("  %-8s %-7s %7.1f %9.2f %9.2f %9.3f %7d\n", mode, phase.name, frames / seconds, median, p99,
-                phase.cpuSeconds / seconds, frames);
+    std::printf("  %-8s %-7s %7.1f %9.2f %9.2f %9.3f %7d\n", mode, phase.name, frames / seconds,
+                percentile(gaps, 0.5), percentile(gaps, 0.99), phase.cpuSeconds / seconds, frames);
     std::fflush(stdout);
-}
-
-// The scripted ride of game_bench: Up held 150 ms of every second, the pointer pushed right of and
-// below the warp point every 50 ms, a left click every 1.5 s.
-void ride(XSession& x, double seconds, int centreX, int centreY) {
-    const int ticks = static_cast<int>(seconds * 20.0);
-    const int64_t start = monotonicNs();
-    for (int tick = 0; tick < ticks; ++tick) {
-        if (tick % 20 == 0) x.keyDown("Up");
-        if (tick % 20 == 3) x.keyUp("Up");
-        if (tick % 30 == 10) x.buttonDown(1);
-        if (tick % 30 == 11) x.buttonUp(1);
-        x.moveTo(centreX + 2, centreY + (tick % 2 ? 118 : 114));
-        const int64_t wait = start + (tick + 1) * 50000000LL - monotonicNs();
-        if (wait > 0) sleepMs(static_cast<int>(wait / 1000000));
-    }
-    x.keyUp("Up");
 }
 
 void measure(XSession& x, const std::string& folder, const char* mode, const char* option, double seconds,
@@ -110,7 +78,7 @@ void measure(XSession& x, const std::string& folder, const char* mode, const cha
         const double cpuBefore = processorSeconds(pid);
         phase.from = monotonicNs();
         if (riding)
-            ride(x, seconds, centreX, centreY);
+            ride(x, seconds, centreX + 2, centreY + 116);  // right of and below the warp point
         else
             sleepMs(static_cast<int>(seconds * 1000));
         phase.to = monotonicNs();
