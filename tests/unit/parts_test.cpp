@@ -276,8 +276,9 @@ TEST(SceneObject, PositionOverlapsAndIntegration) {
                   std::make_pair(static_cast<int>(c[3]), static_cast<int>(c[4])))
             << c[0] << "," << c[1] << "," << c[2];
     }
-    prefs.objectSize = 2.0f;  // the reach grows with the object size
-    b.moveTo(3.9f, 0.0f, 0.0f);
+    prefs.objectSize = 2.0f;  // the reach grows with the object size; distances, not places, count
+    a.moveTo(0.0f, 3.0f, 0.0f);
+    b.moveTo(3.9f, 3.0f, 0.0f);
     EXPECT_EQ(a.overlaps(b, prefs), 1);
     prefs.mainSpeed = 0.0f;
     a.moveTo(1.0f, 2.0f, 3.0f);
