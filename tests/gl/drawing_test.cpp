@@ -258,6 +258,7 @@ TEST_F(TextureUpload, AlphaFollowsTheBrightnessAndPaddedRowsReadInFileOrder) {
 TEST_F(TextureUpload, LargestImageLoadsBadFilesCreateNoTextureAndTheSameFileTwiceGivesTwo) {
     const Colour grey{90, 90, 90};
     EXPECT_EQ(readBack(load("largest.bmp", bmpBytes(256, 256, grey)), 256, 256)[256 * 256 * 4 - 1], 90);
+    EXPECT_EQ(readBack(load("dot.bmp", bmpBytes(1, 1, grey)), 1, 1)[0], 90) << "the smallest image loads too";
 
     const Bytes plain = bmpBytes(8, 8, grey);
     const int maxSize = glInteger(GL_MAX_TEXTURE_SIZE);

@@ -320,6 +320,12 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
     step(0.02f, 1);
     EXPECT_NEAR(Skater.vx, 0.04f, 0.0005f);
     EXPECT_NEAR(std::fabs(Skater.vz), 0.04f, 0.0005f) << "and sideways";
+    const float leftward = Skater.vz;
+    flatRide();
+    Keyboard.moveKeys = kMoveBack | kMoveRight;
+    step(0.02f, 1);
+    EXPECT_NEAR(Skater.vx, -0.04f, 0.0005f);
+    EXPECT_NEAR(Skater.vz, -leftward, 1e-6f) << "back and right push the other ways";
     for (const auto& [keys, vy] : {std::pair{kMoveUp, 0.04f}, {kMoveDown, -0.04f}}) {
         flatRide();
         Keyboard.moveKeys = keys;

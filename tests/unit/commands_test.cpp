@@ -201,7 +201,9 @@ TEST_F(Commands, StopsAndWrapsShowTheirMessagesAndOnlyTessellationOrShapeRebuild
         {&Prefs.tessellation, 32, '<', 3, 31, "Tesselation: 31"},
         {&Prefs.tessellation, 99, '>', 1, 99, "Tesselation: 99"},
         {&Prefs.tessellation, 500, '>', 1, 99, "Tesselation: 99"},  // only a file could hold 500
+        {&Prefs.imageIndex, 10, 'i', 1, 11, "Image 11/11: CheckerBoard"},
         {&Prefs.imageIndex, 11, 'i', 1, 0, "Image 0/11: Sand"},
+        {&Prefs.bumpOption, 3, 'o', 1, 4, "Option 4/4: Playground"},
         {&Flags.counterSmallB, 7, 'b', 2, 0, "b: 0"},  // counts 0 to 8
         {&Prefs.bumpOption, 4, 'O', 1, 0, "Option 0/4: Mounds"}};
     for (const auto& [setting, before, key, times, after, message] : steps) {
