@@ -531,8 +531,11 @@ TEST_F(Commands, DialogStackLimitsAndConsoleLines) {
     EXPECT_EQ(unwired.itemCount, 18);
     EXPECT_FLOAT_EQ(unwired.item(3)->y, -29.0f);
     EXPECT_FLOAT_EQ(static_cast<SliderItem*>(unwired.item(6))->value, 0.0f);
-    unwired.buildDialog(-1, 1);
-    EXPECT_EQ(unwired.itemCount, 0);
+    for (const int unknown : {-1, int{kMenuCount}}) {
+        unwired.buildDialog(kCustomMenu, 1);
+        unwired.buildDialog(unknown, 1);
+        EXPECT_EQ(unwired.itemCount, 0) << unknown;
+    }
 }
 
 // The program's own options among GLUT's; the messages themselves are checked on the real program.

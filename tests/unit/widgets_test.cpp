@@ -71,6 +71,9 @@ TEST(SliderItem, ClicksDragsAndKeys) {
                            {181, 119, P, 0, 0, 0, No, 1.0f},
                            {100, 145, P, 0, 0, 0, No, 1.0f}};
     runSteps(s, steps2, 10.9f, 20.9f);
+    initSlider(s, 5.0f, 5.0f, 178.0f, 0, 1);  // a linear slider from 5: halfway is 5 + 173 / 2
+    const Step halfway[] = {{110, 130, P, 0, 0, 0, Act, 91.5f}};
+    runSteps(s, halfway, 10.9f, 20.9f);
     initSlider(s, 0.0f, 0.0f, 1.0f, 0, 1);
     const Step steps3[] = {{65, 300, H, 0, 0, 0, No, 0.0f},
                            {65, 300, H, 0, 0, 1, Act, 0.25f},
