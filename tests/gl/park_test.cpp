@@ -345,10 +345,13 @@ TEST(Rider, KicksAndKeysPushUpToTheirLimitsAndTheCameraLooks) {
     park.fake.warps.clear();
     Prefs.mouseSensitivity = 2.0f;  // 0.15 degrees a pixel, times the sensitivity
     Pointer.x = 10;
+    Pointer.y = 4;
     Pointer.moved = 1;
     Skater.heading = 359.0f;
+    Skater.pitch = 10.0f;
     Skater.look(0);
     EXPECT_NEAR(Skater.heading, 2.0f, 1e-4);
+    EXPECT_NEAR(Skater.pitch, 11.2f, 1e-4);
     EXPECT_EQ(Pointer.moved, 0);
     ASSERT_EQ(park.fake.warps.size(), 1u);
     EXPECT_EQ(park.fake.warps[0], std::make_pair(500, 500));
