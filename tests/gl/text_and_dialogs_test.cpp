@@ -1,4 +1,4 @@
-// Bitmap-font text and the dialog manager's run in the started program on a real offscreen context.
+// Bitmap-font text in the started program on a real offscreen context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -138,90 +138,4 @@ TEST(FontText, MessagesExpireAndLongAndOwnTextsAreCutAndFormatted) {
     fps.setText("%4.2f m");
     fps.showFloat(fps.text, 2.5f);
     EXPECT_STREQ(fps.text, "2.50 m");
-}
-
-namespace {
-constexpr int kY0 = 280;  // 0.7 of the window's 400
-int commandCalls = 0;
-
-// The started program's dialog manager on a 400 x 400 window with the main menu, its commands counted.
-struct DialogScene : Park {
-    DialogScene() : Park(400, 400) {
-        started = start();
-        Dialogs.command = [] { ++commandCalls; };
-        testing::internal::CaptureStdout();
-        Dialogs.buildDialog(kMainMenu, 1);
-        testing::internal::GetCapturedStdout();
-    }
-    // One frame with the pointer there: the manager's run, then the input ageing of the frame loop.
-    void frame(int px = 0, int py = 0, int button = kButtonUp) {
-        Pointer.x = px;
-        Pointer.y = py;
-        Pointer.leftButton = button;
-        Dialogs.run();
-        Keyboard.key = Keyboard.specialKey = 0;
-        Pointer.ageButtons();
-    }
-    void drag(int fromX, int fromY, int toX, int toY) {
-        frame(fromX, fromY, kButtonPressed);
-        frame(toX, toY, kButtonHeld);
-        frame(toX, toY, kButtonReleased);
-    }
-    std::pair<float, float> origin() const { return {Dialogs.originX, Dialogs.originY}; }
-    bool started;
-};
-}  // namespace
-
-TEST(DialogManagerRun, FocusWrapsAndAPressFocusesAndSetsASliderInOneFrame) {
-    DialogScene s;
-    ASSERT_TRUE(s.started);
-    // Up, Up, Tab, Tab, Down
-    const int keys[][3] = {{0, kKeyUp, 5}, {0, kKeyUp, 4}, {9, 0, 5}, {9, 0, 0}, {0, kKeyDown, 1}};
-    for (const auto& [key, special, focus] : keys) {
-        Keyboard.key = key;
-        Keyboard.specialKey = special;
-        s.frame();
-        EXPECT_EQ(Dialogs.focusIndex, focus) << key << " " << special;
-    }
-    EXPECT_EQ(commandCalls, 0);
-    Dialogs.buildDialog(-1, 1);  // no such menu: no widgets, and the focus keys change nothing
-    Keyboard.specialKey = kKeyUp;
-    s.frame();
-    EXPECT_EQ(Dialogs.focusIndex, 0);
-
-    Dialogs.buildDialog(kCustomMenu, 1);
-    s.frame(100, kY0 - 29 + 12, kButtonPressed);  // mid-track of "Image/Texture Options"
-    EXPECT_EQ(Dialogs.focusIndex, 3);
-    EXPECT_EQ(commandCalls, 1);
-    EXPECT_EQ(Dialogs.selectedId, 40);
-    EXPECT_EQ(Dialogs.selectedValue, 5.75f);
-    s.frame(170, kY0 + 200, kButtonHeld);  // dragged far above: the focused slider follows
-    EXPECT_EQ(commandCalls, 2);
-    EXPECT_EQ(Dialogs.selectedValue, 11.5f);
-}
-
-TEST(DialogManagerRun, TitleBarDragMovesTheDialogAndKeysNudgeIt) {
-    DialogScene s;
-    ASSERT_TRUE(s.started);
-    s.drag(45, kY0 + 15, 62, kY0 + 6);
-    EXPECT_EQ(s.origin(), std::make_pair(17.0f, -9.0f));
-    PointerState onQuit;
-    onQuit.x = 30 + 17;
-    onQuit.y = kY0 - 240 - 9;
-    EXPECT_EQ(Dialogs.item(5)->hitTest(onQuit, Dialogs.originX, Dialogs.originY), kHitInside);
-    EXPECT_EQ(Dialogs.focusIndex, 0);
-    for (int key : {kKeyRight, kKeyPageDown}) {
-        Keyboard.specialKey = key;
-        s.frame();
-    }
-    EXPECT_EQ(s.origin(), std::make_pair(19.0f, -11.0f));
-    EXPECT_EQ(commandCalls, 0);
-
-    // A new drag starts from where the last one came to rest, and survives a change of dialog.
-    s.drag(50, kY0 + 6, 60, kY0 + 6);
-    EXPECT_EQ(s.origin(), std::make_pair(27.0f, -9.0f));
-    Dialogs.buildDialog(kSaveMenu, 1);
-    s.frame(35, kY0 + 5, kButtonPressed);
-    s.frame(36, kY0 + 5, kButtonHeld);
-    EXPECT_EQ(Dialogs.originX, 28.0f);
 }

@@ -1,5 +1,6 @@
 // The small parts: random numbers, the frame clock and pacer, waves, the frame-rate count, the help
-// layout, the splash key frames, stars, scene objects, texture pixels, and values at their edges.
+// layout, the splash key frames, stars, scene objects, texture pixels, values at their edges, and the
+// dialog manager's widget slots.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,6 +29,8 @@
 #include "textures/texture_loader.h"
 #include "ui/frame_rate_text.h"
 #include "ui/help_screens.h"
+#include "ui/dialog_manager.h"
+#include "ui/slider_item.h"
 
 TEST(Random, FixedSequenceAndRange) {
     seedRandom(1);
@@ -350,4 +353,22 @@ TEST(EdgeValues, ClampLengthFieldOfViewAndShininess) {
         prefs.makeSafe();
         EXPECT_FLOAT_EQ(prefs.shininess, to) << from;
     }
+}
+
+TEST(DialogManager, AddItemRefreshesByIdAndStopsAtFifty) {
+    DialogManager m;
+    EXPECT_EQ(m.addItem(kButtonKind, "A", 5, 0, 0, 30, 30, 0, 0, 0, 0, 0), 0);
+    EXPECT_EQ(m.addItem(kSliderKind, "B", 6, 0, 0, 140, 24, 1, 0, 2, 0, 1), 1);
+    DialogItem* slider = m.item(1);
+    EXPECT_EQ(m.addItem(kSliderKind, "B2", 6, 10, 10, 140, 24, 1.5f, 0, 2, 0, 1), 1);
+    EXPECT_EQ(m.item(1), slider);
+    EXPECT_STREQ(slider->label, "B2");
+    EXPECT_FLOAT_EQ(static_cast<SliderItem*>(slider)->value, 1.5f);
+    EXPECT_EQ(m.addItem(7, "bad kind", 7, 0, 0, 30, 30, 0, 0, 0, 0, 0), -1);
+    for (int id = 100, slot = 2; m.itemCount < DialogManager::kMaxItems; ++id, ++slot)
+        ASSERT_EQ(m.addItem(kToggleKind, "T", id, 0, 0, 30, 30, 0, 0, 0, 0, 0), slot);
+    EXPECT_EQ(m.addItem(kToggleKind, "T", 999, 0, 0, 30, 30, 0, 0, 0, 0, 0), -1);
+    EXPECT_EQ(m.itemCount, 50);
+    m.reset();
+    EXPECT_EQ(m.item(0), nullptr);
 }

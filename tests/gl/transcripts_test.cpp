@@ -1,0 +1,351 @@
+// Scripted sessions with the started program. A transcript in tests/data/transcripts holds commands,
+// each on a line of its own starting with "> ", and under each command what it changed: settings,
+// flags, the view, the rider, the menu, the status line, console output and what the program asked of
+// the window system. Running a transcript must give back the same text. With
+// RAMPIX_UPDATE_TRANSCRIPTS=1 the files are written anew; read the difference before keeping it.
+#include <GL/gl.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/dialog_commands.h"
+#include "app/glut_callbacks.h"
+#include "app/park_actions.h"
+#include "base/random.h"
+#include "motion/camera.h"
+#include "support/park_start.h"
+#include "ui/dialog_menus.h"
+#include "ui/slider_item.h"
+
+namespace {
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+std::string number(int value) { return std::to_string(value); }
+
+// A value the transcript shows when it changes and a command can set.
+struct Watched {
+    std::string name;
+    std::function<std::string()> read;
+    std::function<void(double)> write;
+};
+template <typename T>
+Watched watch(const std::string& name, T& value) {
+    return {name, [&value] { return number(value); }, [&value](double v) { value = static_cast<T>(v); }};
+}
+Watched show(const std::string& name, std::function<std::string()> read) { return {name, read, nullptr}; }
+
+// Each widget of the open dialog: a slider's value, the others' state.
+std::string widgetValues() {
+    std::string text;
+    for (int slot = 0; slot < Dialogs.itemCount; ++slot) {
+        const auto* slider = dynamic_cast<const SliderItem*>(Dialogs.item(slot));
+        text += (slot ? " " : "") + (slider ? number(slider->value) : number(Dialogs.item(slot)->state));
+    }
+    return text;
+}
+
+// Each widget as 'id "label" x y-below-the-dialog's-top wxh', a slider with "min max whole-steps linear".
+std::string layout() {
+    std::string text;
+    for (int slot = 0; slot < Dialogs.itemCount; ++slot) {
+        const DialogItem* item = Dialogs.item(slot);
+        text += "\n  " + number(item->id) + " \"" + item->label + "\" " + number(item->x) + " " + number(0.7 * Screen.height - item->y) +
+                " " + number(item->w) + "x" + number(item->h);
+        if (const auto* s = dynamic_cast<const SliderItem*>(item))
+            text += " " + number(s->minValue) + ".." + number(s->maxValue) + (s->integerSteps ? " whole" : "") +
+                    (s->linear ? " linear" : " squared");
+    }
+    return text;
+}
+
+// A game controller that SDL takes for a real one.
+struct ScriptedPad {
+    SDL_Joystick* joystick = nullptr;
+    explicit ScriptedPad(const std::string& name) {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;  // with these masks SDL maps it as a pad
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+        desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
+        desc.name = name.c_str();
+        joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    }
+    ~ScriptedPad() {
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
+        SDL_JoystickClose(joystick);
+    }
+    void set(const std::string& control, int value) {
+        const SDL_GameControllerAxis axis = SDL_GameControllerGetAxisFromString(control.c_str());
+        if (axis != SDL_CONTROLLER_AXIS_INVALID) SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(value));
+        const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(control.c_str());
+        if (button != SDL_CONTROLLER_BUTTON_INVALID)
+            SDL_JoystickSetVirtualButton(joystick, button, static_cast<Uint8>(value));
+    }
+};
+
+class Session {
+  public:
+    Session() : park_(64, 64) {}
+    bool start() { return park_.start("", false); }
+
+    // Runs a transcript's commands and gives back the transcript they make.
+    std::string run(const std::string& script) {
+        std::istringstream in(script);
+        std::string out;
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind("> ", 0) == 0) {
+                out += line + "\n";
+                out += perform(line.substr(2));
+            } else if (line.empty() || line[0] == '#') {
+                out += line + "\n";
+            }
+        }
+        return out;
+    }
+
+  private:
+    std::vector<Watched> watched() {
+        std::vector<Watched> list;
+        for (const PrefsField& f : kPrefsFields)
+            list.push_back(f.intField ? watch(f.name, Prefs.*f.intField) : watch(f.name, Prefs.*f.floatField));
+        for (const auto& [name, value] :
+             std::map<std::string, int*>{{"Flags.paused", &Flags.paused},
+                                         {"Flags.menuActive", &Flags.menuActive},
+                                         {"Flags.helpVisible", &Flags.helpVisible},
+                                         {"Flags.infoVisible", &Flags.infoVisible},
+                                         {"Flags.counterB", &Flags.counterB},
+                                         {"Flags.counterSmallB", &Flags.counterSmallB},
+                                         {"Flags.counterN", &Flags.counterN},
+                                         {"Screen.width", &Screen.width},
+                                         {"Screen.height", &Screen.height},
+                                         {"Screen.clearPasses", &Screen.clearPasses},
+                                         {"Pointer.x", &Pointer.x},
+                                         {"Pointer.y", &Pointer.y},
+                                         {"Pointer.moved", &Pointer.moved},
+                                         {"Pointer.leftButton", &Pointer.leftButton},
+                                         {"Pointer.middleButton", &Pointer.middleButton},
+                                         {"Pointer.rightButton", &Pointer.rightButton},
+                                         {"Keyboard.altDown", &Keyboard.altDown},
+                                         {"Keyboard.moveKeys", &Keyboard.moveKeys},
+                                         {"Terrain.columns", &Terrain.columns},
+                                         {"Dialogs.currentDialog", &Dialogs.currentDialog},
+                                         {"Dialogs.depth", &Dialogs.depth},
+                                         {"Dialogs.focusIndex", &Dialogs.focusIndex},
+                                         {"Dialogs.itemCount", &Dialogs.itemCount},
+                                         {"Dialogs.selectedId", &Dialogs.selectedId},
+                                         {"DialogText.wobbleOn", &DialogText.wobbleOn},
+                                         {"Sounds.enabled", &Sounds.enabled},
+                                         {"fake.modifiers", &park_.fake.modifiers},
+                                         {"fake.fullScreenCalls", &park_.fake.fullScreenCalls}})
+            list.push_back(watch(name, *value));
+        for (const auto& [name, value] : std::map<std::string, float*>{{"Flags.exitStartTime", &Flags.exitStartTime},
+                                                                        {"Skater.x", &Skater.x},
+                                                                        {"Skater.y", &Skater.y},
+                                                                        {"Skater.z", &Skater.z},
+                                                                        {"Skater.vx", &Skater.vx},
+                                                                        {"Skater.vy", &Skater.vy},
+                                                                        {"Skater.vz", &Skater.vz},
+                                                                        {"Skater.heading", &Skater.heading},
+                                                                        {"Skater.pitch", &Skater.pitch},
+                                                                        {"Skater.fieldOfView", &Skater.fieldOfView},
+                                                                        {"Skater.damping", &Skater.damping},
+                                                                        {"Terrain.corner", &Terrain.vertices[0][0].y},
+                                                                        {"Dialogs.selectedValue", &Dialogs.selectedValue},
+                                                                        {"Dialogs.originX", &Dialogs.originX},
+                                                                        {"Dialogs.originY", &Dialogs.originY},
+                                                                        {"Clock.now", &Clock.now},
+                                                                        {"Clock.dt", &Clock.dt}})
+            list.push_back(watch(name, *value));
+        for (int* key : {&Keyboard.key, &Keyboard.specialKey}) {  // settable; every press restates them
+            list.push_back(watch(key == &Keyboard.key ? "Keyboard.key" : "Keyboard.specialKey", *key));
+            list.back().read = [] { return std::string(); };
+        }
+        const FakePlatform& fake = park_.fake;
+        list.push_back(show("status", [] { return '"' + std::string(StatusLine.text) + '"'; }));
+        list.push_back(show("widgets", widgetValues));
+        list.push_back(show("cursor", [&fake] {
+            return fake.cursors.empty() ? "" : fake.cursors.back() == CursorShape::Arrow ? "arrow" : "none";
+        }));
+        list.push_back(show("warp", [&fake] {
+            return fake.warps.empty() ? "" : number(fake.warps.back().first) + "," + number(fake.warps.back().second);
+        }));
+        list.push_back(show("reshape", [&fake] {
+            return fake.reshapes.empty() ? ""
+                                         : number(fake.reshapes.back().first) + "x" + number(fake.reshapes.back().second);
+        }));
+        return list;
+    }
+
+    // The command's effects, one line each.
+    std::string perform(const std::string& command) {
+        std::vector<Watched> values = watched();
+        std::vector<std::string> before;
+        for (const Watched& w : values) before.push_back(w.read());
+        testing::internal::CaptureStdout();
+        std::string shown = execute(command, values);
+        std::istringstream console(testing::internal::GetCapturedStdout());
+        for (std::string line; std::getline(console, line);) shown += "  console: " + line + "\n";
+        const bool quiet = command.rfind("reset", 0) == 0 || command.rfind("set ", 0) == 0;
+        for (size_t i = 0; i < values.size() && !quiet; ++i)
+            if (values[i].read() != before[i]) shown += "  " + values[i].name + " " + values[i].read() + "\n";
+        return shown;
+    }
+
+    static int keyCode(const std::string& name) {
+        static const std::map<std::string, int> names = {
+            {"Esc", 27},      {"Space", ' '},       {"Tab", 9},           {"Enter", 13},
+            {"Left", kKeyLeft}, {"Up", kKeyUp},     {"Right", kKeyRight}, {"Down", kKeyDown},
+            {"PageUp", kKeyPageUp}, {"PageDown", kKeyPageDown}, {"Home", kKeyHome}, {"End", kKeyEnd}};
+        if (names.count(name)) return names.at(name);
+        if (name.size() > 1 && name[0] == 'F') return std::stoi(name.substr(1));
+        return name.size() == 1 ? name[0] : std::stoi(name);
+    }
+
+    void frame(int ms) {
+        park_.fake.elapsedMs += ms;
+        runFrame();
+    }
+
+    // Runs one command ("x3" at its end runs it three times); what it prints itself comes first.
+    std::string execute(const std::string& command, const std::vector<Watched>& values) {
+        std::vector<std::string> w;
+        for (std::istringstream words(command); words >> w.emplace_back();) {
+        }
+        w.pop_back();
+        int times = 1;
+        if (w.size() > 1 && w.back().size() > 1 && w.back()[0] == 'x' && std::isdigit(w.back()[1])) {
+            times = std::stoi(w.back().substr(1));
+            w.pop_back();
+        }
+        const std::string verb = w[0];
+        w.resize(std::max<size_t>(w.size(), 4));
+        const auto arg = [&w](int i) { return std::stoi(w[i]); };
+        std::string shown;
+        for (int i = 0; i < times; ++i) {
+            if (verb == "reset") reset();
+            if (verb == "key") onKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
+            if (verb == "special" || verb == "down") onSpecialKey(keyCode(w[1]), 0, 0);
+            if (verb == "special" || verb == "up") onSpecialKeyUp(keyCode(w[1]), 0, 0);
+            if (verb == "splashkey") onSplashKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
+            if (verb == "motion") onPointerMotion(arg(1), arg(2));
+            if (verb == "press" || verb == "release") onMouseButton(arg(1), verb == "release", arg(2), arg(3));
+            if (verb == "age") Pointer.ageButtons();
+            if (verb == "frame") frame(w[1].empty() ? 50 : arg(1));
+            if (verb == "run") {  // the menu's run, the pointer first if given, and the input ageing of a frame
+                if (!w[3].empty()) std::tie(Pointer.x, Pointer.y, Pointer.leftButton) = std::tuple(arg(1), arg(2), arg(3));
+                Dialogs.run();
+                Keyboard.key = Keyboard.specialKey = 0;
+                Pointer.ageButtons();
+            }
+            if (verb == "widget") {
+                Dialogs.selectedId = arg(1);
+                Dialogs.selectedValue = w[2].empty() ? 0.0f : std::stof(w[2]);
+                executeDialogCommand();
+            }
+            if (verb == "push") Dialogs.pushDialog();
+            if (verb == "pop") Dialogs.popDialog();
+            if (verb == "pad") pads_.at(w[1])->set(w[2], arg(3));
+            if (verb == "ride") {
+                Clock.dt = std::stof(w[1]);
+                setProjection(Skater, Prefs, Screen);
+                Skater.stepRider(w[2] == "paused", 0);
+            }
+        }
+        if (verb == "set")
+            for (const Watched& value : values)
+                if (value.name == w[1] && value.write) value.write(std::stod(w[2]));
+        if (verb == "menu") Dialogs.buildDialog(arg(1), 1);
+        if (verb == "open") Dialogs.openDialog(arg(1), 1);
+        if (verb == "refresh") Dialogs.buildDialog(Dialogs.currentDialog, 0);
+        if (verb == "layout") shown += "  layout:" + layout() + "\n";
+        if (verb == "plug") pads_[w[1]] = std::make_unique<ScriptedPad>(w[1]);
+        if (verb == "unplug") pads_.erase(w[1]);
+        if (verb == "held") {  // the key of the frame, then the keys held back for the frames after it
+            shown += "  key " + number(Keyboard.key) + "\n";
+            for (int key = Keyboard.takeHeldKey(); key; key = Keyboard.takeHeldKey())
+                shown += "  held " + number(key) + "\n";
+        }
+        if (verb == "flat") {  // flat ground, the ride's start, Manual
+            std::fill(HeightCells, HeightCells + kHeightCells, 0.0f);
+            rebuildTerrainSurface();
+            Prefs.cameraMode = 1;
+            Keyboard = KeyboardState();
+            Pointer = PointerState();
+            Skater.resetRide(Prefs);
+        }
+        if (verb == "args") {
+            std::vector<const char*> argv = {"rampix"};
+            for (size_t k = 1; k < w.size() && !w[k].empty(); ++k) argv.push_back(w[k].c_str());
+            const CommandLine parsed = parseCommandLine(static_cast<int>(argv.size()), argv.data());
+            shown += "  exit " + number(parsed.exitStatus) + ", max fps " + number(parsed.maxFps) + "\n";
+            if (!parsed.message.empty())
+                shown += "  message " + parsed.message.substr(0, parsed.message.find('\n')) + "\n";
+        }
+        return shown;
+    }
+
+    // The program's globals after a settings reset, with the menus wired as at start-up.
+    void reset() {
+        Flags = RunFlags();
+        initVars();
+        Prefs.imageIndex = 0;
+        Screen.clearPasses = 0;
+        Screen.width = Screen.height = 600;
+        Pointer = PointerState();
+        Keyboard = KeyboardState();
+        Sounds.enabled = 0;
+        Dialogs.command = executeDialogCommand;
+        Dialogs.depth = 0;
+        StatusLine.setText("");
+        park_.fake.warps.clear();
+        park_.fake.cursors.clear();
+        park_.fake.reshapes.clear();
+        park_.fake.fullScreenCalls = park_.fake.modifiers = 0;
+        seedRandom(1);
+    }
+
+    Park park_;
+    std::map<std::string, std::unique_ptr<ScriptedPad>> pads_;
+};
+
+void expectTranscript(const std::string& name) {
+    const std::string path = std::string(RAMPIX_SOURCE_DIR) + "/tests/data/transcripts/" + name + ".txt";
+    const Bytes stored = readFile(path);
+    const std::string expected(stored.begin(), stored.end());
+    Session session;
+    ASSERT_TRUE(session.start());
+    const std::string got = session.run(expected);
+    if (std::getenv("RAMPIX_UPDATE_TRANSCRIPTS")) writeFile(path, Bytes(got.begin(), got.end()));
+    // Line by line, so that a failure names the command.
+    std::istringstream wanted(expected), actual(got);
+    std::string command, want, have;
+    for (int line = 1; bool(std::getline(wanted, want)) + bool(std::getline(actual, have)); ++line) {
+        if (have.rfind("> ", 0) == 0) command = have;
+        ASSERT_EQ(have, want) << name << ".txt line " << line << ", after " << command;
+        want = have = "";
+    }
+    ::Pad.stop();
+}
+}  // namespace
+
+TEST(Transcripts, Keys) { expectTranscript("keys"); }
+TEST(Transcripts, Menus) { expectTranscript("menus"); }
+TEST(Transcripts, Pointer) { expectTranscript("pointer"); }
