@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -73,9 +74,9 @@ std::string layout() {
 }
 
 // A game controller that SDL takes for a real one.
-struct ScriptedPad {
+struct VirtualPad {
     SDL_Joystick* joystick = nullptr;
-    explicit ScriptedPad(const std::string& name) {
+    explicit VirtualPad(const std::string& name) {
         SDL_VirtualJoystickDesc desc{};
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
         desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;  // with these masks SDL maps it as a pad
@@ -86,7 +87,7 @@ struct ScriptedPad {
         desc.name = name.c_str();
         joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
     }
-    ~ScriptedPad() {
+    ~VirtualPad() {
         const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
         for (int i = 0; i < SDL_NumJoysticks(); ++i)
             if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
@@ -171,21 +172,26 @@ class Session {
                                                                         {"Dialogs.selectedValue", &Dialogs.selectedValue},
                                                                         {"Dialogs.originX", &Dialogs.originX},
                                                                         {"Dialogs.originY", &Dialogs.originY},
-                                                                        {"Clock.now", &Clock.now},
-                                                                        {"Clock.dt", &Clock.dt}})
+                                                                        {"Clock.now", &Clock.now}})
             list.push_back(watch(name, *value));
+        list.back().read = [] { return std::string(); };  // settable; every frame moves it
         for (int* key : {&Keyboard.key, &Keyboard.specialKey}) {  // settable; every press restates them
             list.push_back(watch(key == &Keyboard.key ? "Keyboard.key" : "Keyboard.specialKey", *key));
             list.back().read = [] { return std::string(); };
         }
         const FakePlatform& fake = park_.fake;
+        list.push_back(show("Skater.speed", [] {
+            return number(std::sqrt(Skater.vx * Skater.vx + Skater.vy * Skater.vy + Skater.vz * Skater.vz));
+        }));
         list.push_back(show("status", [] { return '"' + std::string(StatusLine.text) + '"'; }));
         list.push_back(show("widgets", widgetValues));
         list.push_back(show("cursor", [&fake] {
             return fake.cursors.empty() ? "" : fake.cursors.back() == CursorShape::Arrow ? "arrow" : "none";
         }));
         list.push_back(show("warp", [&fake] {
-            return fake.warps.empty() ? "" : number(fake.warps.back().first) + "," + number(fake.warps.back().second);
+            return fake.warps.empty() ? ""
+                                      : number(fake.warps.back().first) + "," + number(fake.warps.back().second) +
+                                            " (" + number(static_cast<int>(fake.warps.size())) + " so far)";
         }));
         list.push_back(show("reshape", [&fake] {
             return fake.reshapes.empty() ? ""
@@ -272,11 +278,27 @@ class Session {
         if (verb == "set")
             for (const Watched& value : values)
                 if (value.name == w[1] && value.write) value.write(std::stod(w[2]));
+        if (verb == "look") Skater.look(0);
+        if (verb == "shape") {
+            HeightGrid.generate(arg(1), 128);
+            rebuildTerrainSurface();
+        }
+        if (verb == "ground")  // the ground's height under the rider
+            shown += "  ground " +
+                     number(Prefs.heightScale * Terrain.heightAt(Skater.x / Terrain.extent + 0.5f,
+                                                                 Skater.z / Terrain.extent + 0.5f)) + "\n";
+        if (verb == "planes") {  // the near and far planes of the world's projection
+            Screen.setLetterbox(0);
+            setProjection(Skater, Prefs, Screen);
+            float m[16];
+            glGetFloatv(GL_PROJECTION_MATRIX, m);
+            shown += "  near " + number(m[14] / (m[10] - 1.0f)) + ", far " + number(m[14] / (m[10] + 1.0f)) + "\n";
+        }
         if (verb == "menu") Dialogs.buildDialog(arg(1), 1);
         if (verb == "open") Dialogs.openDialog(arg(1), 1);
         if (verb == "refresh") Dialogs.buildDialog(Dialogs.currentDialog, 0);
         if (verb == "layout") shown += "  layout:" + layout() + "\n";
-        if (verb == "plug") pads_[w[1]] = std::make_unique<ScriptedPad>(w[1]);
+        if (verb == "plug") pads_[w[1]] = std::make_unique<VirtualPad>(w[1]);
         if (verb == "unplug") pads_.erase(w[1]);
         if (verb == "held") {  // the key of the frame, then the keys held back for the frames after it
             shown += "  key " + number(Keyboard.key) + "\n";
@@ -323,7 +345,7 @@ class Session {
     }
 
     Park park_;
-    std::map<std::string, std::unique_ptr<ScriptedPad>> pads_;
+    std::map<std::string, std::unique_ptr<VirtualPad>> pads_;
 };
 
 void expectTranscript(const std::string& name) {
@@ -349,3 +371,5 @@ void expectTranscript(const std::string& name) {
 TEST(Transcripts, Keys) { expectTranscript("keys"); }
 TEST(Transcripts, Menus) { expectTranscript("menus"); }
 TEST(Transcripts, Pointer) { expectTranscript("pointer"); }
+TEST(Transcripts, Ride) { expectTranscript("ride"); }
+TEST(Transcripts, Pad) { expectTranscript("pad"); }

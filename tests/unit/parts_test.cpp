@@ -18,6 +18,7 @@
 #include "base/math_helpers.h"
 #include "base/random.h"
 #include "motion/camera.h"
+#include "motion/rider.h"
 #include "motion/wave_generator.h"
 #include "scene/scene_object.h"
 #include "scene/star_field.h"
@@ -327,7 +328,7 @@ TEST(Textures, PatternsPixelsAndTheCatalogue) {
               std::make_pair(116u, 0u));
 }
 
-// Huge vectors, the narrowed field of view and shininess from a file.
+// Huge vectors, wrapped angles, the narrowed field of view and shininess from a file.
 TEST(EdgeValues, ClampLengthFieldOfViewAndShininess) {
     const float vectors[][7] = {
         {3, 4, 0, 2.5f, 1.5f, 2, 0},
@@ -345,6 +346,9 @@ TEST(EdgeValues, ClampLengthFieldOfViewAndShininess) {
                              {44, 6, 1},   {46, 6, 2}, {179, 0, 179}, {400, 0, 179}};
     for (const auto& f : fovs)
         EXPECT_FLOAT_EQ(letterboxedFieldOfView(f[0], static_cast<int>(f[1])), f[2]) << f[0] << " " << f[1];
+    EXPECT_EQ((std::vector<float>{wrapAngle(360.0f), wrapAngle(-1.0f), wrapAngle(NAN), wrapAngle(7.2e2f)}),
+              (std::vector<float>{360.0f, 359.0f, 0.0f, 360.0f}));
+    EXPECT_LE(wrapAngle(3.0e30f), 360.0f);
     for (const auto& [from, to] :
          {std::pair{1e30f, 128.0f}, {129.0f, 128.0f}, {-0.5f, 0.0f}, {-FLT_MAX, 0.0f}, {64.5f, 64.5f}}) {
         PrefsRecord prefs;
