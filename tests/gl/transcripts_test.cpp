@@ -127,58 +127,26 @@ class Session {
         std::vector<Watched> list;
         for (const PrefsField& f : kPrefsFields)
             list.push_back(f.intField ? watch(f.name, Prefs.*f.intField) : watch(f.name, Prefs.*f.floatField));
-        for (const auto& [name, value] :
-             std::map<std::string, int*>{{"Flags.paused", &Flags.paused},
-                                         {"Flags.menuActive", &Flags.menuActive},
-                                         {"Flags.helpVisible", &Flags.helpVisible},
-                                         {"Flags.infoVisible", &Flags.infoVisible},
-                                         {"Flags.counterB", &Flags.counterB},
-                                         {"Flags.counterSmallB", &Flags.counterSmallB},
-                                         {"Flags.counterN", &Flags.counterN},
-                                         {"Screen.width", &Screen.width},
-                                         {"Screen.height", &Screen.height},
-                                         {"Screen.clearPasses", &Screen.clearPasses},
-                                         {"Pointer.x", &Pointer.x},
-                                         {"Pointer.y", &Pointer.y},
-                                         {"Pointer.moved", &Pointer.moved},
-                                         {"Pointer.leftButton", &Pointer.leftButton},
-                                         {"Pointer.middleButton", &Pointer.middleButton},
-                                         {"Pointer.rightButton", &Pointer.rightButton},
-                                         {"Keyboard.altDown", &Keyboard.altDown},
-                                         {"Keyboard.moveKeys", &Keyboard.moveKeys},
-                                         {"Terrain.columns", &Terrain.columns},
-                                         {"Dialogs.currentDialog", &Dialogs.currentDialog},
-                                         {"Dialogs.depth", &Dialogs.depth},
-                                         {"Dialogs.focusIndex", &Dialogs.focusIndex},
-                                         {"Dialogs.itemCount", &Dialogs.itemCount},
-                                         {"Dialogs.selectedId", &Dialogs.selectedId},
-                                         {"DialogText.wobbleOn", &DialogText.wobbleOn},
-                                         {"Sounds.enabled", &Sounds.enabled},
-                                         {"fake.modifiers", &park_.fake.modifiers},
-                                         {"fake.fullScreenCalls", &park_.fake.fullScreenCalls}})
-            list.push_back(watch(name, *value));
-        for (const auto& [name, value] : std::map<std::string, float*>{{"Flags.exitStartTime", &Flags.exitStartTime},
-                                                                        {"Skater.x", &Skater.x},
-                                                                        {"Skater.y", &Skater.y},
-                                                                        {"Skater.z", &Skater.z},
-                                                                        {"Skater.vx", &Skater.vx},
-                                                                        {"Skater.vy", &Skater.vy},
-                                                                        {"Skater.vz", &Skater.vz},
-                                                                        {"Skater.heading", &Skater.heading},
-                                                                        {"Skater.pitch", &Skater.pitch},
-                                                                        {"Skater.fieldOfView", &Skater.fieldOfView},
-                                                                        {"Skater.damping", &Skater.damping},
-                                                                        {"Terrain.corner", &Terrain.vertices[0][0].y},
-                                                                        {"Dialogs.selectedValue", &Dialogs.selectedValue},
-                                                                        {"Dialogs.originX", &Dialogs.originX},
-                                                                        {"Dialogs.originY", &Dialogs.originY},
-                                                                        {"Clock.now", &Clock.now}})
-            list.push_back(watch(name, *value));
-        list.back().read = [] { return std::string(); };  // settable; every frame moves it
-        for (int* key : {&Keyboard.key, &Keyboard.specialKey}) {  // settable; every press restates them
-            list.push_back(watch(key == &Keyboard.key ? "Keyboard.key" : "Keyboard.specialKey", *key));
-            list.back().read = [] { return std::string(); };
+#define WATCH(value) watch(#value, value)
+        list.insert(list.end(),
+                    {WATCH(Flags.paused), WATCH(Flags.menuActive), WATCH(Flags.helpVisible), WATCH(Flags.infoVisible),
+                     WATCH(Flags.exitStartTime), WATCH(Flags.counterB), WATCH(Flags.counterSmallB),
+                     WATCH(Screen.width), WATCH(Screen.height), WATCH(Screen.clearPasses), WATCH(Pointer.x),
+                     WATCH(Pointer.y), WATCH(Pointer.moved), WATCH(Pointer.leftButton), WATCH(Pointer.middleButton),
+                     WATCH(Pointer.rightButton), WATCH(Keyboard.altDown), WATCH(Keyboard.moveKeys),
+                     WATCH(Skater.x), WATCH(Skater.y), WATCH(Skater.z), WATCH(Skater.vx), WATCH(Skater.vy),
+                     WATCH(Skater.vz), WATCH(Skater.heading), WATCH(Skater.pitch), WATCH(Skater.fieldOfView),
+                     WATCH(Skater.damping), WATCH(Terrain.columns), WATCH(Terrain.vertices[0][0].y),
+                     WATCH(Dialogs.currentDialog), WATCH(Dialogs.depth), WATCH(Dialogs.focusIndex),
+                     WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId), WATCH(Dialogs.selectedValue),
+                     WATCH(Dialogs.originX), WATCH(Dialogs.originY), WATCH(DialogText.wobbleOn),
+                     WATCH(Sounds.enabled), watch("modifiers", park_.fake.modifiers),
+                     watch("fullScreenCalls", park_.fake.fullScreenCalls)});
+        for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey)}) {
+            settable.read = [] { return std::string(); };  // shown by the commands that set them
+            list.push_back(settable);
         }
+#undef WATCH
         const FakePlatform& fake = park_.fake;
         list.push_back(show("Skater.speed", [] {
             return number(std::sqrt(Skater.vx * Skater.vx + Skater.vy * Skater.vy + Skater.vz * Skater.vz));
@@ -275,9 +243,10 @@ class Session {
                 Skater.stepRider(w[2] == "paused", 0);
             }
         }
-        if (verb == "set")
-            for (const Watched& value : values)
-                if (value.name == w[1] && value.write) value.write(std::stod(w[2]));
+        if (verb == "set") {
+            auto value = std::find_if(values.begin(), values.end(), [&w](const Watched& v) { return v.name == w[1]; });
+            value != values.end() ? value->write(std::stod(w[2])) : void(shown += "  no such value\n");
+        }
         if (verb == "look") Skater.look(0);
         if (verb == "shape") {
             HeightGrid.generate(arg(1), 128);
