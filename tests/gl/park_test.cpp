@@ -1,5 +1,5 @@
-// The started park on a real offscreen context with the generated data: start-up loading, the world
-// drawing, letterbox bars, the wind, and any finite preference record ridden and drawn.
+// The started park on a real offscreen context with the generated data: the preference file at start-up, a
+// missing image, letterbox bars, and any finite preference record ridden and drawn.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -17,91 +17,6 @@
 #include "motion/camera.h"
 #include "support/gl_helpers.h"
 #include "support/park_start.h"
-
-namespace {
-// One frame of the world with the light at a fixed phase of its circle.
-void drawAtLightPhase(float lightPhase) {
-    LightWander.phase[1] = lightPhase;
-    LightWander.rate[1] = 0.0f;
-    Screen.setLetterbox(0);
-    Screen.applyViewport();
-    setProjection(Skater, Prefs, Screen);
-    Skater.stepRider(0, 0);
-    drawWorld();
-}
-}  // namespace
-
-// Start-up reports its steps and fills the catalogue in its order; the light circles and the sky follows it;
-// each ground picture's texture repeats (at magnification 2) and colour; the fog and damping keys; the wind.
-TEST(World, CatalogueLightGroundLooksFogDampingKeysAndWind) {
-    Park park(96, 64);
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(park.start());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Init Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\nDialog Init...\n");
-    EXPECT_EQ(Catalogue.textureCount, 18);
-    EXPECT_EQ(Catalogue.firstImageTexture, 5);
-    for (int slot = 0; slot < 18; ++slot) EXPECT_NE(Catalogue.catalogueTexture(slot), 0u) << slot;
-    EXPECT_EQ(Catalogue.catalogueTexture(13), Catalogue.catalogueTexture(2)) << "image 8 is the grid";
-    EXPECT_NE(Catalogue.catalogueTexture(9), Catalogue.catalogueTexture(1)) << "metal plate loaded twice";
-    EXPECT_EQ(Sun.texture, static_cast<int>(Catalogue.catalogueTexture(17)));
-
-    Clock.dt = 0.0f;
-    drawAtLightPhase(0.0f);
-    EXPECT_NEAR(Light.y, 4.0f, 1e-5);
-    EXPECT_NEAR(Screen.clearColour[0], 0.3f, 1e-5);
-    EXPECT_NEAR(Screen.clearColour[2], 1.0f, 1e-5);
-    drawAtLightPhase(3.1415927f / 5.0f);
-    EXPECT_NEAR(Light.x, 0.0f, 1e-5);
-    EXPECT_NEAR(Light.y, -4.0f, 1e-4);
-    EXPECT_NEAR(Sun.y, -4.0f, 1e-4);
-    EXPECT_LE(Screen.clearColour[2], 0.0f) << "a negative sky colour clamps to black";
-
-    const float looks[12][5] = {{20, 1, 1, 1, 1}, {12, 1, 1, 1, 1},       {20, 1, 1, 1, 1},
-                                {20, 1, 1, 1, 1}, {20, 1, 0.6f, 0.5f, 1}, {30, 1, 0.85f, 0.7f, 1},
-                                {20, 1, 1, 1, 1}, {40, 1, 1, 1, 1},       {20, 0, 0, 1, 1},
-                                {20, 1, 1, 1, 1}, {20, 1, 1, 1, 1},       {20, 1, 1, 1, 1}};
-    Prefs.textureMag = 2.0f;
-    for (int image = 0; image < 12; ++image) {
-        Prefs.imageIndex = image;
-        drawAtLightPhase(0.0f);
-        EXPECT_EQ((std::vector<float>{Terrain.textureRepeat, Terrain.red, Terrain.green, Terrain.blue,
-                                      Terrain.alpha}),
-                  (std::vector<float>(looks[image], looks[image] + 5)))
-            << image;
-        EXPECT_EQ(Terrain.texture, static_cast<int>(Catalogue.catalogueTexture(5 + image)));
-    }
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-
-    Prefs.depthCueFog = 0;
-    glFogf(GL_FOG_START, 0.123f);
-    drawWorld();
-    GLfloat start;
-    glGetFloatv(GL_FOG_START, &start);
-    EXPECT_FLOAT_EQ(start, 0.123f);
-    EXPECT_FALSE(glIsEnabled(GL_FOG));
-    Prefs.damping = 0.5f;
-    Keyboard.specialKey = 3;
-    drawWorld();
-    EXPECT_FLOAT_EQ(Skater.damping, 1.0f) << "only F1 and F2 copy the damping";
-    Keyboard.specialKey = 1;
-    drawWorld();
-    EXPECT_FLOAT_EQ(Skater.damping, 0.5f);
-
-    // The wind waits twenty seconds after the last sound.
-    Sounds.enabled = 1;
-    park.fake.elapsedMs = 100000;
-    Sounds.play("hit.wav", 1.0f, 1);
-    const float ended = Sounds.lastEndTime;
-    park.fake.elapsedMs = 102000;  // the sound itself is over
-    float blew = 0.0f;
-    for (float now = ended; now < ended + 41.0f && blew == 0.0f; now += 0.25f) {
-        Clock.now = now;
-        drawWorld();
-        if (Sounds.lastEndTime != ended) blew = now - ended;
-    }
-    EXPECT_GE(blew, 20.0f);
-}
 
 TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
     Park park(32, 24);
