@@ -36,7 +36,9 @@ std::string number(double value) {
     std::snprintf(text, sizeof text, "%.6g", value);
     return text;
 }
-std::string number(int value) { return std::to_string(value); }
+std::string number(int value) {
+    return std::to_string(value);
+}
 
 // A value the transcript shows when it changes and a command can set.
 struct Watched {
@@ -48,7 +50,9 @@ template <typename T>
 Watched watch(const std::string& name, T& value) {
     return {name, [&value] { return number(value); }, [&value](double v) { value = static_cast<T>(v); }};
 }
-Watched show(const std::string& name, std::function<std::string()> read) { return {name, read, nullptr}; }
+Watched show(const std::string& name, std::function<std::string()> read) {
+    return {name, read, nullptr};
+}
 
 std::string numbers(const float* values, int count) {
     std::string text;
@@ -79,11 +83,11 @@ std::string layout() {
     std::string text;
     for (int slot = 0; slot < Dialogs.itemCount; ++slot) {
         const DialogItem* item = Dialogs.item(slot);
-        text += "\n  " + number(item->id) + " \"" + item->label + "\" " + number(item->x) + " " + number(0.7 * Screen.height - item->y) +
-                " " + number(item->w) + "x" + number(item->h);
+        text += "\n  " + number(item->id) + " \"" + item->label + "\" " + number(item->x) + " " +
+                number(0.7 * Screen.height - item->y) + " " + number(item->w) + "x" + number(item->h);
         if (const auto* s = dynamic_cast<const SliderItem*>(item))
-            text += " " + number(s->minValue) + ".." + number(s->maxValue) + (s->integerSteps ? " whole" : "") +
-                    (s->linear ? " linear" : " squared");
+            text += " " + number(s->minValue) + ".." + number(s->maxValue) +
+                    (s->integerSteps ? " whole" : "") + (s->linear ? " linear" : " squared");
     }
     return text;
 }
@@ -110,7 +114,8 @@ struct VirtualPad {
     }
     void set(const std::string& control, int value) {
         const SDL_GameControllerAxis axis = SDL_GameControllerGetAxisFromString(control.c_str());
-        if (axis != SDL_CONTROLLER_AXIS_INVALID) SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(value));
+        if (axis != SDL_CONTROLLER_AXIS_INVALID)
+            SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(value));
         const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(control.c_str());
         if (button != SDL_CONTROLLER_BUTTON_INVALID)
             SDL_JoystickSetVirtualButton(joystick, button, static_cast<Uint8>(value));
@@ -140,23 +145,24 @@ class Session {
     std::vector<Watched> watched() {
         std::vector<Watched> list;
         for (const PrefsField& f : kPrefsFields)
-            list.push_back(f.intField ? watch(f.name, Prefs.*f.intField) : watch(f.name, Prefs.*f.floatField));
+            list.push_back(f.intField ? watch(f.name, Prefs.*f.intField)
+                                      : watch(f.name, Prefs.*f.floatField));
 #define WATCH(value) watch(#value, value)
-        list.insert(list.end(),
-                    {WATCH(Flags.paused), WATCH(Flags.menuActive), WATCH(Flags.helpVisible), WATCH(Flags.infoVisible),
-                     WATCH(Flags.exitStartTime), WATCH(Flags.counterB), WATCH(Flags.counterSmallB),
-                     WATCH(Screen.width), WATCH(Screen.height), WATCH(Screen.clearPasses), WATCH(Pointer.x),
-                     WATCH(Pointer.y), WATCH(Pointer.moved), WATCH(Pointer.leftButton), WATCH(Pointer.middleButton),
-                     WATCH(Pointer.rightButton), WATCH(Keyboard.altDown), WATCH(Keyboard.moveKeys),
-                     WATCH(Skater.x), WATCH(Skater.y), WATCH(Skater.z), WATCH(Skater.vx), WATCH(Skater.vy),
-                     WATCH(Skater.vz), WATCH(Skater.heading), WATCH(Skater.pitch), WATCH(Skater.fieldOfView),
-                     WATCH(Skater.damping), WATCH(Terrain.columns), WATCH(Terrain.vertices[0][0].y),
-                     WATCH(Dialogs.currentDialog), WATCH(Dialogs.depth), WATCH(Dialogs.focusIndex),
-                     WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId), WATCH(Dialogs.selectedValue),
-                     WATCH(Dialogs.originX), WATCH(Dialogs.originY), WATCH(DialogText.wobbleOn),
-                     WATCH(Sounds.enabled), watch("modifiers", park_.fake.modifiers),
-                     watch("fullScreenCalls", park_.fake.fullScreenCalls)});
-        list.insert(list.end(), {WATCH(Terrain.textureRepeat), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime)});
+        // clang-format off
+        list.insert(list.end(), {
+            WATCH(Flags.paused), WATCH(Flags.menuActive), WATCH(Flags.helpVisible), WATCH(Flags.infoVisible),
+            WATCH(Flags.exitStartTime), WATCH(Flags.counterB), WATCH(Flags.counterSmallB), WATCH(Screen.width),
+            WATCH(Screen.height), WATCH(Screen.clearPasses), WATCH(Pointer.x), WATCH(Pointer.y),
+            WATCH(Pointer.moved), WATCH(Pointer.leftButton), WATCH(Pointer.middleButton), WATCH(Pointer.rightButton),
+            WATCH(Keyboard.altDown), WATCH(Keyboard.moveKeys), WATCH(Skater.x), WATCH(Skater.y), WATCH(Skater.z),
+            WATCH(Skater.vx), WATCH(Skater.vy), WATCH(Skater.vz), WATCH(Skater.heading), WATCH(Skater.pitch),
+            WATCH(Skater.fieldOfView), WATCH(Skater.damping), WATCH(Terrain.columns),
+            WATCH(Terrain.vertices[0][0].y), WATCH(Terrain.textureRepeat), WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog),
+            WATCH(Dialogs.depth), WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
+            WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
+            WATCH(DialogText.wobbleOn), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
+            watch("modifiers", park_.fake.modifiers), watch("fullScreenCalls", park_.fake.fullScreenCalls)});
+        // clang-format on
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey)}) {
             settable.read = [] { return std::string(); };  // shown by the commands that set them
             list.push_back(settable);
@@ -177,13 +183,15 @@ class Session {
             return fake.cursors.empty() ? "" : fake.cursors.back() == CursorShape::Arrow ? "arrow" : "none";
         }));
         list.push_back(show("warp", [&fake] {
-            return fake.warps.empty() ? ""
-                                      : number(fake.warps.back().first) + "," + number(fake.warps.back().second) +
-                                            " (" + number(static_cast<int>(fake.warps.size())) + " so far)";
+            return fake.warps.empty()
+                       ? ""
+                       : number(fake.warps.back().first) + "," + number(fake.warps.back().second) + " (" +
+                             number(static_cast<int>(fake.warps.size())) + " so far)";
         }));
         list.push_back(show("reshape", [&fake] {
-            return fake.reshapes.empty() ? ""
-                                         : number(fake.reshapes.back().first) + "x" + number(fake.reshapes.back().second);
+            return fake.reshapes.empty()
+                       ? ""
+                       : number(fake.reshapes.back().first) + "x" + number(fake.reshapes.back().second);
         }));
         return list;
     }
@@ -204,10 +212,12 @@ class Session {
     }
 
     static int keyCode(const std::string& name) {
+        // clang-format off
         static const std::map<std::string, int> names = {
-            {"Esc", 27},      {"Space", ' '},       {"Tab", 9},           {"Enter", 13},
-            {"Left", kKeyLeft}, {"Up", kKeyUp},     {"Right", kKeyRight}, {"Down", kKeyDown},
-            {"PageUp", kKeyPageUp}, {"PageDown", kKeyPageDown}, {"Home", kKeyHome}, {"End", kKeyEnd}};
+            {"Esc", 27}, {"Space", ' '}, {"Tab", 9}, {"Enter", 13}, {"Left", kKeyLeft}, {"Up", kKeyUp},
+            {"Right", kKeyRight}, {"Down", kKeyDown}, {"PageUp", kKeyPageUp}, {"PageDown", kKeyPageDown},
+            {"Home", kKeyHome}, {"End", kKeyEnd}};
+        // clang-format on
         if (names.count(name)) return names.at(name);
         if (name.size() > 1 && name[0] == 'F') return std::stoi(name.substr(1));
         return name.size() == 1 ? name[0] : std::stoi(name);
@@ -241,11 +251,14 @@ class Session {
             if (verb == "special" || verb == "up") onSpecialKeyUp(keyCode(w[1]), 0, 0);
             if (verb == "splashkey") onSplashKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
             if (verb == "motion") onPointerMotion(arg(1), arg(2));
-            if (verb == "press" || verb == "release") onMouseButton(arg(1), verb == "release", arg(2), arg(3));
+            if (verb == "press" || verb == "release")
+                onMouseButton(arg(1), verb == "release", arg(2), arg(3));
             if (verb == "age") Pointer.ageButtons();
             if (verb == "frame") frame(w[1].empty() ? 50 : arg(1));
-            if (verb == "run") {  // the menu's run, the pointer first if given, and the input ageing of a frame
-                if (!w[3].empty()) std::tie(Pointer.x, Pointer.y, Pointer.leftButton) = std::tuple(arg(1), arg(2), arg(3));
+            if (verb ==
+                "run") {  // the menu's run, the pointer first if given, and the input ageing of a frame
+                if (!w[3].empty())
+                    std::tie(Pointer.x, Pointer.y, Pointer.leftButton) = std::tuple(arg(1), arg(2), arg(3));
                 Dialogs.run();
                 Keyboard.key = Keyboard.specialKey = 0;
                 Pointer.ageButtons();
@@ -265,20 +278,22 @@ class Session {
             }
         }
         if (verb == "set") {
-            auto value = std::find_if(values.begin(), values.end(), [&w](const Watched& v) { return v.name == w[1]; });
+            auto value =
+                std::find_if(values.begin(), values.end(), [&w](const Watched& v) { return v.name == w[1]; });
             value != values.end() ? value->write(std::stod(w[2])) : void(shown += "  no such value\n");
         }
         if (verb == "look") Skater.look(0);
         if (verb == "draw") {  // the world once, standing still, the light at a phase of its circle if given
-            if (!w[1].empty()) std::tie(LightWander.phase[1], LightWander.rate[1]) = std::pair(std::stof(w[1]), 0.0f);
+            if (!w[1].empty())
+                std::tie(LightWander.phase[1], LightWander.rate[1]) = std::pair(std::stof(w[1]), 0.0f);
             Clock.dt = 0.0f;
             Screen.setLetterbox(0);
             Screen.applyViewport();
             setProjection(Skater, Prefs, Screen);
             Skater.stepRider(0, 0);
             drawWorld();
-            shown += "  light " + number(Light.x) + " " + number(Light.y) + ", sun " + number(Sun.y) + ", sky " +
-                     numbers(Screen.clearColour, 3) + "\n";
+            shown += "  light " + number(Light.x) + " " + number(Light.y) + ", sun " + number(Sun.y) +
+                     ", sky " + numbers(Screen.clearColour, 3) + "\n";
         }
         if (verb == "catalogue") {  // each slot's first slot with the same texture, "-" for an empty one
             shown += "  " + number(Catalogue.textureCount) + " textures, images from slot " +
@@ -299,20 +314,55 @@ class Session {
             }
             shown += "  wind after " + number(now - 0.25f - ended) + " s\n";
         }
-        if (verb == "shape") {
-            HeightGrid.generate(arg(1), 128);
+        if (verb == "shape") {  // a shape on a side of 128, or the given one, and the mesh on it
+            HeightGrid.generate(arg(1), w[2].empty() ? 128 : arg(2));
             rebuildTerrainSurface();
+        }
+        if (verb == "bump") HeightGrid.applyBumpOption(arg(1));
+        if (verb == "squares") {  // a grid of the given side holding the squares of the cells' numbers
+            HeightGrid.size = arg(1);
+            for (int k = 0; k < kHeightCells; ++k) HeightCells[k] = static_cast<float>(k * k);
+        }
+        if (verb == "fill") std::fill(HeightCells, HeightCells + kHeightCells, std::stof(w[1]));
+        const auto at = [&w](int i) { return std::stof(w[i]); };
+        if (verb == "cell")  // a shape's cell (i, j): the formulas' grid is stored mirrored on both axes
+            shown += "  " +
+                     number(HeightCells[(HeightGrid.size - 1 - arg(1)) * HeightGrid.size + HeightGrid.size -
+                                        1 - arg(2)]) +
+                     "\n";
+        if (verb == "highest")
+            shown += "  " + number(*std::max_element(HeightCells, HeightCells + kHeightCells)) + "\n";
+        if (verb == "sample") shown += "  " + number(HeightGrid.sampleHeight(at(1), at(2))) + "\n";
+        if (verb == "height") shown += "  " + number(Terrain.heightAt(at(1), at(2))) + "\n";
+        if (verb == "resolution") Terrain.setResolution(arg(1));
+        if (verb == "build") Terrain.build(HeightGrid);
+        if (verb == "vertex") {
+            const auto& v = Terrain.vertices[arg(1)][arg(2)];
+            shown += "  at " + number(v.x) + " " + number(v.y) + " " + number(v.z) + ", normal " +
+                     number(v.nx) + " " + number(v.ny) + " " + number(v.nz) + "\n";
+        }
+        if (verb == "slope") {
+            float sx = 1.0f, sz = 1.0f;
+            Terrain.slopeAt(at(1), at(2), sx, sz);
+            shown += "  " + number(sx) + " " + number(sz) + "\n";
+        }
+        if (verb == "tick" || verb == "restart") {  // the frame clock at a time of the window system's clock
+            park_.fake.elapsedMs = verb == "tick" ? arg(1) : park_.fake.elapsedMs;
+            verb == "tick" ? Clock.tick() : Clock.restart();
+            shown += "  dt " + number(Clock.dt) + ", now " + number(Clock.now) + "\n";
         }
         if (verb == "ground")  // the ground's height under the rider
             shown += "  ground " +
                      number(Prefs.heightScale * Terrain.heightAt(Skater.x / Terrain.extent + 0.5f,
-                                                                 Skater.z / Terrain.extent + 0.5f)) + "\n";
+                                                                 Skater.z / Terrain.extent + 0.5f)) +
+                     "\n";
         if (verb == "planes") {  // the near and far planes of the world's projection
             Screen.setLetterbox(0);
             setProjection(Skater, Prefs, Screen);
             float m[16];
             glGetFloatv(GL_PROJECTION_MATRIX, m);
-            shown += "  near " + number(m[14] / (m[10] - 1.0f)) + ", far " + number(m[14] / (m[10] + 1.0f)) + "\n";
+            shown +=
+                "  near " + number(m[14] / (m[10] - 1.0f)) + ", far " + number(m[14] / (m[10] + 1.0f)) + "\n";
         }
         if (verb == "menu") Dialogs.buildDialog(arg(1), 1);
         if (verb == "open") Dialogs.openDialog(arg(1), 1);
@@ -387,9 +437,24 @@ void expectTranscript(const std::string& name) {
 }
 }  // namespace
 
-TEST(Transcripts, Keys) { expectTranscript("keys"); }
-TEST(Transcripts, Menus) { expectTranscript("menus"); }
-TEST(Transcripts, Pointer) { expectTranscript("pointer"); }
-TEST(Transcripts, Ride) { expectTranscript("ride"); }
-TEST(Transcripts, Pad) { expectTranscript("pad"); }
-TEST(Transcripts, World) { expectTranscript("world"); }
+TEST(Transcripts, Keys) {
+    expectTranscript("keys");
+}
+TEST(Transcripts, Menus) {
+    expectTranscript("menus");
+}
+TEST(Transcripts, Pointer) {
+    expectTranscript("pointer");
+}
+TEST(Transcripts, Ride) {
+    expectTranscript("ride");
+}
+TEST(Transcripts, Pad) {
+    expectTranscript("pad");
+}
+TEST(Transcripts, World) {
+    expectTranscript("world");
+}
+TEST(Transcripts, TerrainAndClock) {
+    expectTranscript("terrain");
+}

@@ -1,4 +1,4 @@
-// The small parts: random numbers, the frame clock and pacer, waves, the frame-rate count, the help
+// The small parts: random numbers, the frame pacer, waves, the frame-rate count, the help
 // layout, the splash key frames, stars, scene objects, texture pixels, values at their edges, and the
 // dialog manager's widget slots.
 #include <gtest/gtest.h>
@@ -43,38 +43,6 @@ TEST(Random, FixedSequenceAndRange) {
         ++seen[value];
     }
     EXPECT_TRUE(seen[0] && seen[1]);
-}
-
-// Stalls count as a fiftieth; the restart after the splash reads just above zero (an exit time of 0
-// means none) and never steps back.
-TEST(FrameClock, StallsAndTheRestartAfterTheSplash) {
-    FakePlatform fake;
-    FrameClock clock;
-    // The first tick is itself a stall from 0; 3020 a two-second one; a tenth of a second is none yet.
-    for (const auto& [ms, dt, now] : {std::tuple{1000, 0.05f, 0.05f},
-                                      {1020, 0.02f, 0.07f},
-                                      {3020, 0.05f, 0.12f},
-                                      {3030, 0.01f, 0.13f},
-                                      {3130, 0.1f, 0.23f}}) {
-        fake.elapsedMs = ms;
-        clock.tick();
-        EXPECT_NEAR(clock.dt, dt, 1e-5) << ms;
-        EXPECT_NEAR(clock.now, now, 1e-5) << ms;
-    }
-    for (int ms = 3150; ms <= 13000; ms += 50) {  // the splash
-        fake.elapsedMs = ms;
-        clock.tick();
-    }
-    ASSERT_GT(clock.now, 9.0f);
-    clock.restart();
-    EXPECT_TRUE(clock.now > 0.0f && clock.now < 1e-30f && clock.dt == 0.0f);
-    for (int initMs : {30, 700}) {  // the real initialisation time, a slow one clamped
-        fake.elapsedMs += initMs;
-        clock.tick();
-        EXPECT_NEAR(clock.dt, initMs < 100 ? 0.03f : 0.05f, 1e-4);
-        EXPECT_NEAR(clock.now, clock.dt, 1e-4);
-        clock.restart();
-    }
 }
 
 namespace {
