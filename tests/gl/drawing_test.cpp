@@ -244,14 +244,15 @@ TEST_F(TextureUpload, AlphaFollowsTheBrightnessAndPaddedRowsReadInFileOrder) {
     EXPECT_EQ(readBack(load("white.bmp", bmpBytes(4, 4, Colour{255, 255, 255})), 4, 4)[3], 255);
     EXPECT_EQ(readBack(load("black.bmp", bmpBytes(4, 4, Colour{0, 0, 0})), 4, 4)[3], 0);
     // Width 5 has one byte of padding per row; every pixel carries its own column and row.
-    const auto odd = readBack(load("odd.bmp", bmpBytes(5, 3,
-                                                       [](int column, int row) {
-                                                           return Colour{200, column, 10 * row};
-                                                       })),
-                              5, 3);
-    for (int i = 0; i < 15; ++i)
+    const Bytes oddBytes = bmpBytes(5, 3, [](int column, int row) { return Colour{200, column, 10 * row}; });
+    const auto odd = readBack(load("odd.bmp", oddBytes), 5, 3);
+    const auto topDown =
+        readBack(load("topdown.bmp", patched(oddBytes, 22, -3u)), 5, 3);  // rows stored top first
+    for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(std::vector<int>(&odd[i * 4], &odd[i * 4 + 3]),
                   (std::vector<int>{200, i % 5, 10 * (i / 5)}));
+        EXPECT_EQ(topDown[i * 4 + 2], 10 * (2 - i / 5)) << i;
+    }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

@@ -30,6 +30,16 @@ TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
     EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
 }
 
+// The exit fade lasts one second: the program is still there after 1.0 s and gone by 1.05 s.
+TEST(World, TheExitFadeEndsTheProgramAfterOneSecond) {
+    Park park(16, 16);
+    ASSERT_TRUE(park.start());
+    park.passFadeIn(0.0f);
+    onKey('q', 0, 0);
+    park.runFrames(20);
+    EXPECT_EXIT(park.runFrames(1), testing::ExitedWithCode(0), "");
+}
+
 TEST(World, AMissingImageKeepsItsSlotEmpty) {
     Park park(96, 64);
     ASSERT_TRUE(park.start("sand.bmp"));
