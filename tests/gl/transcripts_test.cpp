@@ -160,7 +160,7 @@ class Session {
             WATCH(Terrain.vertices[0][0].y), WATCH(Terrain.textureRepeat), WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog),
             WATCH(Dialogs.depth), WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
             WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
-            WATCH(DialogText.wobbleOn), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
+            WATCH(DialogText.wobbleOn), WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
             watch("modifiers", park_.fake.modifiers), watch("fullScreenCalls", park_.fake.fullScreenCalls)});
         // clang-format on
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey)}) {
@@ -364,6 +364,28 @@ class Session {
             shown +=
                 "  near " + number(m[14] / (m[10] - 1.0f)) + ", far " + number(m[14] / (m[10] + 1.0f)) + "\n";
         }
+        if (verb == "save") shown += "  " + number(Prefs.savePrefs("Rampix")) + "\n";
+        if (verb == "load") shown += "  " + number(Prefs.loadPrefs("Rampix")) + "\n";
+        if (verb == "file") {  // the preference file's size and first bytes, cut or grown to a size first
+            Bytes bytes = readFile("Rampix.pref");
+            if (!w[1].empty()) bytes.resize(static_cast<size_t>(arg(1)), 0x55);
+            writeFile("Rampix.pref", bytes);
+            shown += "  " + number(static_cast<int>(bytes.size())) + " bytes:";
+            for (size_t i = 0; i < bytes.size() && i < 20; ++i) shown += " " + number(bytes[i]);
+            shown += "\n";
+        }
+        if (verb == "splash") {  // the splash's key state at a time of its loop
+            const SplashKey k = Splash.keyState(at(1));
+            const float state[] = {k.x, k.y, k.z, k.turnY, k.turnZ, k.red, k.green, k.blue};
+            shown += "  at " + numbers(state, 3) + ", turned " + numbers(state + 3, 2) + ", colour " +
+                     numbers(state + 5, 3) + "\n";
+        }
+        if (verb == "advance") Splash.advance(at(1));
+        if (verb == "fps") {  // a frame counted at a game time
+            FpsCounter.countFrame(at(1));
+            shown += "  next second " + number(FpsCounter.nextSecond) + ", shown " +
+                     number(FpsCounter.framesShown) + ", counted " + number(FpsCounter.framesCounted) + "\n";
+        }
         if (verb == "menu") Dialogs.buildDialog(arg(1), 1);
         if (verb == "open") Dialogs.openDialog(arg(1), 1);
         if (verb == "refresh") Dialogs.buildDialog(Dialogs.currentDialog, 0);
@@ -457,4 +479,7 @@ TEST(Transcripts, World) {
 }
 TEST(Transcripts, TerrainAndClock) {
     expectTranscript("terrain");
+}
+TEST(Transcripts, FilesSplashAndFrameRate) {
+    expectTranscript("files");
 }

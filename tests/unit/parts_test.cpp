@@ -1,6 +1,5 @@
-// The small parts: random numbers, the frame pacer, waves, the frame-rate count, the help
-// layout, the splash key frames, stars, scene objects, texture pixels, values at their edges, and the
-// dialog manager's widget slots.
+// The small parts: random numbers, the frame pacer, waves, the help layout, stars, scene objects, texture
+// pixels, values at their edges, and the dialog manager's widget slots.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,8 +11,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/splash_screen.h"
-#include "base/frame_clock.h"
 #include "base/frame_pacer.h"
 #include "base/math_helpers.h"
 #include "base/random.h"
@@ -28,7 +25,6 @@
 #include "textures/procedural_texture.h"
 #include "textures/texture_catalogue.h"
 #include "textures/texture_loader.h"
-#include "ui/frame_rate_text.h"
 #include "ui/help_screens.h"
 #include "ui/dialog_manager.h"
 #include "ui/slider_item.h"
@@ -123,22 +119,6 @@ TEST(WaveGenerator, ResetAdvanceAndHeldChannels) {
               std::make_pair(rate, phase + 0.5f * rate * 2.0f));
 }
 
-// Whole seconds are counted; after a stall the shown second catches up one second per frame.
-TEST(FrameRateText, CountsWholeSecondsAndCatchesUpAfterAStall) {
-    FrameRateText fps;
-    const auto state = [&fps] { return std::make_tuple(fps.nextSecond, fps.framesShown, fps.framesCounted); };
-    fps.countFrame(3.0f);
-    EXPECT_EQ(state(), std::make_tuple(1.0, 1, 0));
-    for (float t : {3.01f, 3.02f}) fps.countFrame(t);
-    EXPECT_EQ(std::get<0>(state()), 3.0);
-    fps.countFrame(3.03f);
-    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 0));
-    for (int frame = 1; frame <= 96; ++frame) fps.countFrame(3.03f + frame * 0.01f);
-    EXPECT_EQ(state(), std::make_tuple(4.0, 1, 96));
-    fps.countFrame(4.0f);
-    EXPECT_EQ(state(), std::make_tuple(5.0, 97, 0));
-}
-
 TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     const HelpLayout tall = helpLayout(600), low = helpLayout(200);
     const InfoLayout info = infoLayout(1024, 768);
@@ -159,33 +139,6 @@ TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     for (const HelpLine& line : kSpecialControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const HelpLine& line : kStandardControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const InfoLine& line : kInfoLines) check(line.text, false);
-}
-
-// The key frames themselves are pinned by the splash pictures; here key 0, the easing (a quarter of the
-// way from key 1 to key 2: position linear, colour along a cosine), the loop from key 6 (blue at the
-// origin) back to key 0, times outside the loop, a bad key count, and the animation time's wrap.
-TEST(SplashScreen, KeyFramesEasingAndTheLoop) {
-    SplashScreen splash;
-    const auto expectState = [&splash](float t, std::vector<float> expected) {
-        const SplashKey s = splash.keyState(t);
-        const std::vector<float> got = {s.x, s.y, s.z, s.turnY, s.turnZ, s.red, s.green, s.blue};
-        for (int i = 0; i < 8; ++i) EXPECT_NEAR(got[i], expected[i], 1e-4) << t << ": field " << i;
-    };
-    expectState(0.0f, {0, 0, -2, 0, 0, 1, 1, 1});
-    expectState(1.25f, {0, 0, -1.5f, 0, 0, 1, 1 - 0.14644661f, 1 - 0.14644661f});
-    expectState(6.5f, {0, 0, -1, 0, 45, 0.5f, 0.5f, 1});
-    expectState(-3.0f, {0, 0, -2, 0, 0, 1, 1, 1});
-    EXPECT_NEAR(splash.keyState(6.999f).z, -2.0f, 0.01);
-    EXPECT_FLOAT_EQ(splash.keyState(1e30f).blue, 1.0f);
-    splash.advance(1.0f);
-    EXPECT_FLOAT_EQ(splash.animationTime, 2.5f);
-    splash.advance(1.8f);
-    EXPECT_NEAR(splash.animationTime, 0.0f, 1e-5);  // 2.5 + 4.5 = 7 wraps to 0
-    splash.animationTime = 6.9f;
-    splash.advance(0.08f);
-    EXPECT_NEAR(splash.animationTime, 0.1f, 1e-5);
-    splash.keyCount = 50;
-    expectState(6.0f, {0, 0, 0, 0, 90, 0, 0, 1});
 }
 
 // The start-up values: radii 3 and 4, colours from 0.2 to 0.7; shape 1 a cube shell, 2 the upper half of

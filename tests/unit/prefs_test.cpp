@@ -1,5 +1,4 @@
-// The preference file: its bytes, refused and wild files, failed saves, the file's protection, and the
-// README's table of its words.
+// The preference file: failed saves, the file's protection, and the README's table of its words.
 #include "settings/prefs.h"
 
 #include <grp.h>
@@ -44,52 +43,6 @@ struct PrefsFile : ::testing::Test {
     }
 };
 }  // namespace
-
-TEST_F(PrefsFile, DefaultsSaveToTheKnownBytesAndLoadBackTheSame) {
-    const Bytes expected = {0x2C, 0xE5, 0x41, 0x00, 0x64, 0, 0, 0, 0x01, 0, 0, 0, 0, 0, 0, 0, 0x3F, 0, 0, 0};
-    const Bytes fresh = fileBytes(defaults());
-    EXPECT_EQ(Bytes(fresh.begin(), fresh.begin() + 20), expected);
-    PrefsRecord prefs = defaults();
-    prefs.letterbox = 3;
-    prefs.damping = 0.9f;
-    ASSERT_EQ(prefs.savePrefs("Rampix"), 0);
-    const Bytes saved = readFile("Rampix.pref");
-    ASSERT_EQ(saved, fileBytes(prefs));
-    PrefsRecord loaded;
-    ASSERT_EQ(loaded.loadPrefs("Rampix"), 0);
-    ASSERT_EQ(loaded.savePrefs("Rampix"), 0);
-    EXPECT_EQ(readFile("Rampix.pref"), saved);
-    expectOnlyThePreferenceFile();
-}
-
-TEST_F(PrefsFile, ShortMissingLongAndOutOfRangeFiles) {
-    PrefsRecord prefs = defaults();
-    EXPECT_EQ(prefs.loadPrefs("Rampix"), 1) << "no file";
-    PrefsRecord changed = defaults();
-    changed.fovDegrees = 42;
-    Bytes bytes = fileBytes(changed);
-    for (size_t size : {0u, 100u, 171u}) {
-        writeFile("Rampix.pref", Bytes(bytes.begin(), bytes.begin() + size));
-        EXPECT_EQ(prefs.loadPrefs("Rampix"), 1) << size;
-        EXPECT_EQ(prefs.fovDegrees, 100) << "a refused file changes nothing";
-    }
-    bytes.push_back(0x55);
-    writeFile("Rampix.pref", bytes);
-    EXPECT_EQ(prefs.loadPrefs("Rampix"), 0) << "a longer file gives its first 172 bytes";
-    EXPECT_EQ(prefs.fovDegrees, 42);
-
-    PrefsRecord wild = defaults();
-    std::tie(wild.tessellation, wild.letterbox, wild.imageIndex, wild.bumpOption, wild.polygonMode,
-             wild.fovDegrees) = std::make_tuple(100000, -4, 12, 99, 3, 0);
-    std::tie(wild.damping, wild.heightScale, wild.cameraZ) = std::make_tuple(std::nanf(""), INFINITY, 2.5f);
-    writeFile("Rampix.pref", fileBytes(wild));
-    ASSERT_EQ(prefs.loadPrefs("Rampix"), 0);
-    EXPECT_EQ(
-        std::make_tuple(prefs.tessellation, prefs.letterbox, prefs.imageIndex, prefs.bumpOption,
-                        prefs.polygonMode, prefs.fovDegrees, prefs.damping, prefs.heightScale, prefs.cameraZ),
-        std::make_tuple(99, 0, 11, 4, 2, 1, 1.0f, 1.0f, 2.5f))
-        << "wild values are brought into range, valid ones load unchanged";
-}
 
 TEST_F(PrefsFile, AFailedSaveReportsFailureAndKeepsTheOldFile) {
     PrefsRecord prefs = defaults();
