@@ -1,4 +1,4 @@
-// The drawing parts on a real offscreen context: scene objects, the light, the star field, the screen
+// The drawing parts on a real offscreen context: scene objects, the star field, the screen
 // passes, the renderer warm-up and texture upload.
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -58,33 +58,6 @@ TEST(SceneObjectDraw, TexturedBillboardAndTurnedObjectsAndTheStars) {
     field.draw();
     expectRestingState();
     field.release();
-}
-
-TEST(SpotLightApply, ColourIntensityShininessAndTheLightIndex) {
-    GlContext gl(8, 8);
-    ASSERT_TRUE(gl.ok());
-    SpotLight light;
-    light.apply();
-    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_POSITION), (V{1.0f, 1.0f, 1.0f, 1.0f})) << "positional";
-    EXPECT_EQ(glFloats(glGetMaterialfv, GL_BACK, GL_SPECULAR), (V{0.99f, 0.99f, 0.99f, 1.0f}));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0) && !glIsEnabled(GL_LIGHTING));
-    // Colour and intensity scale every vector; another light index leaves light 0 alone.
-    light.setRGBA(1.0f, 0.5f, 0.0f, 1.0f);
-    light.intensity = 0.5f;
-    light.shininess = 10.9f;
-    light.lightIndex = 2;
-    light.apply();
-    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT2, GL_DIFFUSE), (V{0.25f, 0.125f, 0.0f, 1.0f}));
-    EXPECT_EQ(glFloats(glGetLightfv, GL_LIGHT0, GL_DIFFUSE), (V{0.5f, 0.5f, 0.5f, 1.0f}));
-    V model(4);
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, model.data());
-    EXPECT_EQ(model, (V{0.1f, 0.05f, 0.0f, 1.0f}));
-    EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], 10.0f) << "truncated";
-    light.lightIndex = 8;  // no such light: nothing is set
-    light.shininess = 20.0f;
-    light.apply();
-    EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], 10.0f);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(Screen, LetterboxAndPolygonMode) {

@@ -160,10 +160,13 @@ class Session {
             WATCH(Terrain.vertices[0][0].y), WATCH(Terrain.textureRepeat), WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog),
             WATCH(Dialogs.depth), WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
             WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
-            WATCH(DialogText.wobbleOn), WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
+            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
             watch("modifiers", park_.fake.modifiers), watch("fullScreenCalls", park_.fake.fullScreenCalls)});
         // clang-format on
-        for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey)}) {
+        for (Watched settable :
+             {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey), WATCH(Light.red),
+              WATCH(Light.green), WATCH(Light.blue), WATCH(Light.intensity), WATCH(Light.shininess),
+              WATCH(Light.lightIndex), WATCH(Light.x), WATCH(Light.y), WATCH(Light.z)}) {
             settable.read = [] { return std::string(); };  // shown by the commands that set them
             list.push_back(settable);
         }
@@ -386,6 +389,23 @@ class Session {
             shown += "  next second " + number(FpsCounter.nextSecond) + ", shown " +
                      number(FpsCounter.framesShown) + ", counted " + number(FpsCounter.framesCounted) + "\n";
         }
+        if (verb == "light") {  // the light applied, as GL then holds it
+            Light.apply();
+            const GLenum light = GL_LIGHT0 + static_cast<GLenum>(std::min(Light.lightIndex, 7));
+            float v[6][4] = {};
+            glGetLightfv(light, GL_POSITION, v[0]);
+            glGetLightfv(light, GL_DIFFUSE, v[1]);
+            glGetLightfv(GL_LIGHT0, GL_DIFFUSE, v[2]);
+            glGetFloatv(GL_LIGHT_MODEL_AMBIENT, v[3]);
+            glGetMaterialfv(GL_BACK, GL_SPECULAR, v[4]);
+            glGetMaterialfv(GL_FRONT, GL_SHININESS, v[5]);
+            shown += "  at " + numbers(v[0], 4) + ", diffuse " + numbers(v[1], 4) + ", light 0 diffuse " +
+                     numbers(v[2], 4) + ", model ambient " + numbers(v[3], 4) + ", specular " +
+                     numbers(v[4], 4) + ", shininess " + number(v[5][0]) +
+                     (glIsEnabled(light) ? ", on" : ", off") + "\n";
+        }
+        if (verb == "update") StatusLine.update();
+        if (verb == "say") StatusLine.setText(command.substr(4).c_str());
         if (verb == "menu") Dialogs.buildDialog(arg(1), 1);
         if (verb == "open") Dialogs.openDialog(arg(1), 1);
         if (verb == "refresh") Dialogs.buildDialog(Dialogs.currentDialog, 0);
