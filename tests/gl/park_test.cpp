@@ -1,34 +1,19 @@
-// The started park on a real offscreen context with the generated data: the preference file at start-up, a
-// missing image, letterbox bars, and any finite preference record ridden and drawn.
+// The started park on a real offscreen context with the generated data: the exit fade, letterbox bars, and
+// any finite preference record ridden and drawn.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
-#include "app/world_drawing.h"
 #include "motion/camera.h"
 #include "support/gl_helpers.h"
 #include "support/park_start.h"
-
-TEST(World, OnlyTheFirstStartReadsThePreferenceFile) {
-    Park park(32, 24);
-    PrefsRecord saved;
-    saved.setDefaults();
-    saved.tessellation = 40;
-    ASSERT_EQ(saved.savePrefs("Rampix"), 0);
-    ASSERT_TRUE(park.start());
-    EXPECT_EQ(Terrain.columns, 40);
-    initVars();
-    EXPECT_EQ(Prefs.tessellation, 63) << "a reset keeps the defaults";
-}
 
 // The exit fade lasts one second: the program is still there after 1.0 s and gone by 1.05 s.
 TEST(World, TheExitFadeEndsTheProgramAfterOneSecond) {
@@ -38,14 +23,6 @@ TEST(World, TheExitFadeEndsTheProgramAfterOneSecond) {
     onKey('q', 0, 0);
     park.runFrames(20);
     EXPECT_EXIT(park.runFrames(1), testing::ExitedWithCode(0), "");
-}
-
-TEST(World, AMissingImageKeepsItsSlotEmpty) {
-    Park park(96, 64);
-    ASSERT_TRUE(park.start("sand.bmp"));
-    EXPECT_EQ(Catalogue.textureCount, 18);
-    EXPECT_EQ(Catalogue.catalogueTexture(5), 0u);
-    EXPECT_NE(Catalogue.catalogueTexture(6) * Catalogue.catalogueTexture(17), 0u);
 }
 
 TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
@@ -140,23 +117,3 @@ TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture
     }
 }
 
-TEST(ExtremePrefs, AHugeSlopePushStopsTheRiderInsteadOfLosingHim) {
-    Park park(32, 24);
-    ASSERT_TRUE(park.start());
-    Clock.restart();
-    const float ground = Terrain.heightAt(0.7f / Terrain.extent + 0.5f, 0.3f / Terrain.extent + 0.5f);
-    ASSERT_NE(ground, 0.0f);
-    Prefs.heightScale = ground > 0.0f ? 1e30f : -1e30f;  // the ground rises far above the rider
-    Prefs.bumpResponse = 1e30f;
-    Prefs.shininess = 1e9f;  // not from a file: the point of use clamps it too
-    Skater.moveTo(0.7f, -1.0f, 0.3f);
-    for (int frame = 0; frame < 5; ++frame) {
-        park.fake.elapsedMs += 20;
-        runFrame();
-        for (const float value : {Skater.x, Skater.y, Skater.z, Skater.vx, Skater.vy, Skater.vz})
-            EXPECT_TRUE(std::isfinite(value)) << frame;
-    }
-    EXPECT_FLOAT_EQ(Skater.x, 0.7f) << "the push overflowed: the rider stays where he was";
-    EXPECT_EQ(ErrorText.text[0], '\0') << ErrorText.text;
-    EXPECT_EQ(glFloats(glGetMaterialfv, GL_FRONT, GL_SHININESS)[0], 128.0f);
-}

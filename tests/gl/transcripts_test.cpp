@@ -157,6 +157,7 @@ class Session {
         show("ground texture", [] { return slotOf(Terrain.texture); });
         show("Skater.speed", [] { return text(std::hypot(Skater.vx, Skater.vy, Skater.vz)); });
         show("status", [] { return '"' + std::string(StatusLine.text) + '"'; });
+        show("error", [] { return std::string(ErrorText.text); });
         show("widgets", widgetValues);
         show("cursor", [this] {
             return fake_.cursors.empty() ? "" : fake_.cursors.back() == CursorShape::Arrow ? "arrow" : "none";
@@ -218,7 +219,8 @@ class Session {
         const auto at = [&w](int i) { return std::stof(w[i]); };
         std::ostringstream say;
         for (int i = 0; i < times; ++i) {
-            if (verb == "start" && !park_.start()) say << "  no context or data\n";
+            if (verb == "start" && !park_.start(w[1]))
+                say << "  no context or data\n";  // less a file if named
             if (verb == "reset") reset();
             if (verb == "key") onKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
             if (verb == "special" || verb == "down") onSpecialKey(keyCode(w[1]), 0, 0);
@@ -344,6 +346,11 @@ class Session {
                 << numbers(v[4], 4) << ", shininess " << v[5][0] << (glIsEnabled(light) ? ", on" : ", off")
                 << "\n";
         }
+        if (verb == "shininess") {  // the material's, as the frame left it
+            float shininess = 0.0f;
+            glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
+            say << "  " << shininess << "\n";
+        }
         if (verb == "sound") Sounds.play(w[1].c_str(), at(2), arg(3));
         if (verb == "wind") {  // the seconds after the last sound's end when the next sound comes
             const float ended = Sounds.lastEndTime;
@@ -462,6 +469,6 @@ TEST_P(Transcripts, GiveBackTheSameText) {
 
 INSTANTIATE_TEST_SUITE_P(Of, Transcripts,
                          ::testing::Values("keys", "menus", "pointer", "ride", "pad", "world", "terrain",
-                                           "files"),
+                                           "files", "startup"),
                          [](const ::testing::TestParamInfo<const char*>& p) { return std::string(p.param); });
 }  // namespace
