@@ -63,16 +63,12 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
     }
 }
 
-TEST(CommandLine, HelpVersionAndMistakesWithTheirExitStatus) {
+// What the messages say is in a transcript; here, the stream each goes to and the exit status.
+TEST(CommandLine, HelpVersionAndMistakesGoToTheirStreamWithTheirExitStatus) {
     const std::string help = runToTheEnd({RAMPIX_BINARY, "--help"}, {"DISPLAY"});  // no display is needed
     EXPECT_EQ(help.rfind("0|Usage: rampix [--max-fps=N] [GLUT options]\n", 0), 0u) << help;
-    for (const char* part : {"--max-fps=N", "--version", "Rampix.pref", "font_256.bmp", "man 6 rampix"})
-        EXPECT_NE(help.find(part), std::string::npos) << part;
     ASSERT_EQ(help.back(), '|') << "nothing on standard error";
     EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "-display", ":no", "--version"}, {"DISPLAY"}), "0|rampix 1.0.0\n|");
     EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--fast"}, {"DISPLAY"}),
               "2||rampix: unknown option '--fast'\n" + help.substr(2, help.size() - 3));
-    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--max-fps=-5"}, {"DISPLAY"})
-                  .rfind("2||rampix: --max-fps takes a whole number from 0 to 1000, not '-5'\n", 0),
-              0u);
 }

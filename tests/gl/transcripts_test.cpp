@@ -284,8 +284,8 @@ class Session {
             for (size_t k = 1; k < w.size() && !w[k].empty(); ++k) argv.push_back(w[k].c_str());
             const CommandLine parsed = parseCommandLine(static_cast<int>(argv.size()), argv.data());
             say << "  exit " << parsed.exitStatus << ", max fps " << parsed.maxFps << "\n";
-            if (!parsed.message.empty())
-                say << "  message " << parsed.message.substr(0, parsed.message.find('\n')) << "\n";
+            std::istringstream message(parsed.message);
+            for (std::string line; std::getline(message, line);) say << "  | " << line << "\n";
         }
         if (verb == "plug") pads_[w[1]] = std::make_unique<VirtualPad>(w[1]);
         if (verb == "unplug") pads_.erase(w[1]);
