@@ -285,7 +285,8 @@ class Session {
             const CommandLine parsed = parseCommandLine(static_cast<int>(argv.size()), argv.data());
             say << "  exit " << parsed.exitStatus << ", max fps " << parsed.maxFps << "\n";
             std::istringstream message(parsed.message);
-            for (std::string line; std::getline(message, line);) say << "  | " << line << "\n";
+            for (std::string line; std::getline(message, line);)
+                say << "  |" << (line.empty() ? "" : " ") << line << "\n";
         }
         if (verb == "plug") pads_[w[1]] = std::make_unique<VirtualPad>(w[1]);
         if (verb == "unplug") pads_.erase(w[1]);
@@ -346,6 +347,14 @@ class Session {
                 << numbers(v[4], 4) << ", shininess " << v[5][0] << (glIsEnabled(light) ? ", on" : ", off")
                 << "\n";
         }
+        if (verb == "bars") {  // the letterbox bars of a window height and level
+            ScreenView screen;
+            screen.height = arg(1);
+            screen.setLetterbox(arg(2));
+            say << "  bar " << screen.barHeight << ", top " << screen.topEdge << ", visible "
+                << screen.visibleHeight << "\n";
+        }
+        if (verb == "glerror") glEnable(0x1234);
         if (verb == "shininess") {  // the material's, as the frame left it
             float shininess = 0.0f;
             glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
