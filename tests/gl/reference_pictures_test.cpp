@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Park, ReferencePictures, ::testing::ValuesIn(kScenes),
 TEST(MenuPictures, StandardAndCustomControls) {
     Park park(400, 600);
     ASSERT_TRUE(openMenuOverThePark(park));
+    Sounds.enabled = 0;  // an Off toggle, unfocused
     for (const int menu : {kStandardMenu, kCustomMenu}) {
         Dialogs.openDialog(menu, 1);
         park.runFrames(3);
