@@ -247,6 +247,7 @@ class Session {
                 executeDialogCommand();
             }
             if (verb == "push") Dialogs.pushDialog();
+            if (verb == "random") say << "  " << nextRandom() << "\n";
             if (verb == "ride") {
                 Clock.dt = at(1);
                 setProjection(Skater, Prefs, Screen);
@@ -423,6 +424,14 @@ class Session {
                 << numbers(state + 5, 3) << "\n";
         }
         if (verb == "advance") Splash.advance(at(1));
+        if (verb == "seed") seedRandom(static_cast<unsigned>(arg(1)));
+        if (verb == "hold") waves_.held[arg(1)] = 1;
+        if (verb == "waves" || verb == "wave") {  // a wave generator of so many channels, or a step of it
+            verb == "waves" ? waves_.reset(arg(1)) : waves_.advance(at(1), at(2));
+            say << "  " << waves_.channelCount << " channels, rates "
+                << numbers(waves_.rate, waves_.channelCount) << ", phases "
+                << numbers(waves_.phase, waves_.channelCount) << "\n";
+        }
         if (verb == "fps") {  // a frame counted at a game time
             FpsCounter.countFrame(at(1));
             say << "  next second " << FpsCounter.nextSecond << ", shown " << FpsCounter.framesShown
@@ -454,6 +463,7 @@ class Session {
     Park park_{64, 64};
     FakePlatform& fake_ = park_.fake;
     std::map<std::string, std::unique_ptr<VirtualPad>> pads_;
+    WaveGenerator waves_;
 };
 
 class Transcripts : public ::testing::TestWithParam<const char*> {};
