@@ -26,6 +26,7 @@
 #include "app/world_drawing.h"
 #include "base/random.h"
 #include "motion/camera.h"
+#include "scene/star_field.h"
 #include "support/park_start.h"
 #include "ui/slider_item.h"
 
@@ -214,7 +215,7 @@ class Session {
             w.pop_back();
         }
         const std::string verb = w[0];
-        w.resize(std::max<size_t>(w.size(), 4));
+        w.resize(std::max<size_t>(w.size(), 5));
         const auto arg = [&w](int i) { return std::stoi(w[i]); };
         const auto at = [&w](int i) { return std::stof(w[i]); };
         std::ostringstream say;
@@ -424,6 +425,28 @@ class Session {
                 << numbers(state + 5, 3) << "\n";
         }
         if (verb == "advance") Splash.advance(at(1));
+        if (verb == "stars") {  // a shell of stars of the start-up colours: the extremes of box and round
+            StarField field;    // distance, height and colour, and the stars with a channel below 0.5
+            std::tie(field.shape, field.innerRadius, field.outerRadius, field.colourBase, field.colourRange) =
+                std::tuple(arg(1), at(2), at(3), 0.2f, 0.5f);
+            const std::vector<Star> stars = field.generateStars(arg(4));
+            double low[5] = {1e9, 1e9, 1e9, 1e9, 1e9}, high[5] = {-1e9, -1e9, -1e9, -1e9, -1e9};
+            int tinted = 0;
+            for (const Star& s : stars) {
+                const double v[5] = {std::max({std::fabs(s.x), std::fabs(s.y), std::fabs(s.z)}),
+                                     std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z), s.y,
+                                     std::min({s.red, s.green, s.blue}), std::max({s.red, s.green, s.blue})};
+                for (int k = 0; k < 5; ++k)
+                    std::tie(low[k], high[k]) = std::pair(std::min(low[k], v[k]), std::max(high[k], v[k]));
+                tinted += v[3] < 0.5;
+            }
+            say << "  " << stars.size() << " stars";
+            if (!stars.empty())
+                say << ": box " << low[0] << ".." << high[0] << ", round " << low[1] << ".." << high[1]
+                    << ", height " << low[2] << ".." << high[2] << ", channels " << low[3] << ".." << high[4]
+                    << ", tinted " << tinted;
+            say << "\n";
+        }
         if (verb == "seed") seedRandom(static_cast<unsigned>(arg(1)));
         if (verb == "hold") waves_.held[arg(1)] = 1;
         if (verb == "waves" || verb == "wave") {  // a wave generator of so many channels, or a step of it

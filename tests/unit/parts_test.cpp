@@ -1,4 +1,4 @@
-// The small parts: random numbers, the frame pacer, the help layout, stars, scene objects, texture
+// The small parts: random numbers, the frame pacer, the help layout, scene objects, texture
 // pixels, values at their edges, and the dialog manager's widget slots.
 #include <gtest/gtest.h>
 
@@ -17,15 +17,14 @@
 #include "motion/camera.h"
 #include "motion/rider.h"
 #include "scene/scene_object.h"
-#include "scene/star_field.h"
 #include "settings/prefs.h"
 #include "support/fake_platform.h"
 #include "textures/bmp_reader.h"
 #include "textures/procedural_texture.h"
 #include "textures/texture_catalogue.h"
 #include "textures/texture_loader.h"
-#include "ui/help_screens.h"
 #include "ui/dialog_manager.h"
+#include "ui/help_screens.h"
 #include "ui/slider_item.h"
 
 TEST(Random, RangeGivesEveryWholeNumberBelowIt) {
@@ -115,37 +114,6 @@ TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     for (const HelpLine& line : kSpecialControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const HelpLine& line : kStandardControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const InfoLine& line : kInfoLines) check(line.text, false);
-}
-
-// The start-up values: radii 3 and 4, colours from 0.2 to 0.7; shape 1 a cube shell, 2 the upper half of
-// a round shell, 3 the whole round shell.
-TEST(StarField, ShellsWithTheStartUpValuesAndAnEmptyShellEndsTheField) {
-    seedRandom(12345);
-    StarField field;
-    std::tie(field.outerRadius, field.innerRadius, field.colourBase, field.colourRange) =
-        std::make_tuple(4.0f, 3.0f, 0.2f, 0.5f);
-    int tinted = 0, lowHalf = 0;
-    for (int shape : {1, 2, 3}) {
-        field.shape = shape;
-        for (const Star& star : field.generateStars(1000)) {
-            const double box = std::max({std::fabs(star.x), std::fabs(star.y), std::fabs(star.z)});
-            const double d = std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
-            ASSERT_TRUE(shape == 1 ? box >= 3.01 && box <= 4.0 : d >= 3.0 && d <= 4.0) << shape << " " << d;
-            ASSERT_TRUE(shape != 2 || star.y >= 0.0);
-            for (float channel : {star.red, star.green, star.blue})
-                ASSERT_TRUE(channel >= 0.2f && channel < 0.7f);
-            tinted += shape == 1 && (star.red < 0.5f || star.green < 0.5f || star.blue < 0.5f);
-            lowHalf += shape == 3 && star.y < 0.0;
-        }
-    }
-    EXPECT_TRUE(tinted > 40 && tinted < 120) << tinted;  // about one in ten is tinted, and may still be pale
-    EXPECT_GT(lowHalf, 0);
-    field.innerRadius = 5.0f;
-    for (int shape : {1, 2}) {
-        field.shape = shape;
-        EXPECT_TRUE(field.generateStars(3).empty());
-    }
-    EXPECT_TRUE(field.generateStars(-5).empty());
 }
 
 // The rectangle around a position by anchor; overlaps with a strict bound, flat and in three axes;
