@@ -215,7 +215,7 @@ class Session {
             w.pop_back();
         }
         const std::string verb = w[0];
-        w.resize(std::max<size_t>(w.size(), 5));
+        w.resize(std::max<size_t>(w.size(), 7));
         const auto arg = [&w](int i) { return std::stoi(w[i]); };
         const auto at = [&w](int i) { return std::stof(w[i]); };
         std::ostringstream say;
@@ -446,6 +446,27 @@ class Session {
                     << ", height " << low[2] << ".." << high[2] << ", channels " << low[3] << ".." << high[4]
                     << ", tinted " << tinted;
             say << "\n";
+        }
+        if (verb ==
+            "box") {  // an object 1 x 4 x 2 placed by its centre (anchor 0) or its lower left near corner
+            SceneObject3D o;
+            std::tie(o.width, o.height, o.depth, o.anchor) = std::tuple(1.0f, 4.0f, 2.0f, arg(1));
+            o.setPosition3D(at(2), at(3), at(4));
+            say << "  left " << o.left << ", bottom " << o.bottom << ", right " << o.right << ", top "
+                << o.top << ", near " << o.nearEdge << ", far " << o.farEdge << ", at " << o.x << "\n";
+        }
+        if (verb ==
+            "objects") {  // two objects of unit size at two places: overlapping flat, and in three axes
+            SceneObject3D a, b;
+            a.moveTo(at(1), at(2), at(3));
+            b.moveTo(at(4), at(5), at(6));
+            say << "  " << a.overlaps(b, Prefs) << " " << a.overlaps3D(b, Prefs) << "\n";
+        }
+        if (verb == "move") {  // an object at 1 2 3 moving at 5 a second on each axis, stepped as a flat one
+            SceneObject3D o;
+            std::tie(o.x, o.y, o.z, o.vx, o.vy, o.vz) = std::tuple(1.0f, 2.0f, 3.0f, 5.0f, 5.0f, 5.0f);
+            static_cast<SceneObject&>(o).integrate(at(1), Prefs);
+            say << "  at " << o.x << " " << o.y << " " << o.z << "\n";
         }
         if (verb == "seed") seedRandom(static_cast<unsigned>(arg(1)));
         if (verb == "hold") waves_.held[arg(1)] = 1;

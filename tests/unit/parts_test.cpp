@@ -1,4 +1,4 @@
-// The small parts: random numbers, the frame pacer, the help layout, scene objects, texture
+// The small parts: random numbers, the frame pacer, the help layout, texture
 // pixels, values at their edges, and the dialog manager's widget slots.
 #include <gtest/gtest.h>
 
@@ -16,7 +16,6 @@
 #include "base/random.h"
 #include "motion/camera.h"
 #include "motion/rider.h"
-#include "scene/scene_object.h"
 #include "settings/prefs.h"
 #include "support/fake_platform.h"
 #include "textures/bmp_reader.h"
@@ -114,50 +113,6 @@ TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     for (const HelpLine& line : kSpecialControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const HelpLine& line : kStandardControlLines) check(line.text, line.kind == HelpLineKind::Key);
     for (const InfoLine& line : kInfoLines) check(line.text, false);
-}
-
-// The rectangle around a position by anchor; overlaps with a strict bound, flat and in three axes;
-// integration scaled by the main speed.
-TEST(SceneObject, PositionOverlapsAndIntegration) {
-    SceneObject3D object;
-    std::tie(object.width, object.height, object.depth) = std::make_tuple(1.0f, 4.0f, 2.0f);
-    // left, bottom, right, top, near, far: around the centre, then from the lower left near corner
-    const std::vector<float> expected[2] = {{1.5f, 1.0f, 2.5f, 5.0f, 4.0f, 6.0f},
-                                            {2.0f, 3.0f, 3.0f, 7.0f, 5.0f, 7.0f}};
-    for (int anchor : {0, 1}) {
-        object.anchor = anchor;
-        object.setPosition3D(2.0f, 3.0f, 5.0f);
-        EXPECT_EQ((std::vector<float>{object.left, object.bottom, object.right, object.top, object.nearEdge,
-                                      object.farEdge}),
-                  expected[anchor]);
-    }
-    EXPECT_FLOAT_EQ(object.x, 0.0f);  // the rectangle moves, the position does not
-
-    PrefsRecord prefs;
-    prefs.objectSize = 1.0f;
-    SceneObject3D a, b;
-    // b's position, then whether it overlaps a flat and in three axes.
-    const float cases[][5] = {
-        {1.9f, 1.9f, 0, 1, 1}, {2.0f, 0, 0, 0, 0}, {1.0f, 0, 2.5f, 1, 0}, {1.0f, 0, -1.5f, 1, 1}};
-    for (const auto& c : cases) {
-        b.moveTo(c[0], c[1], c[2]);
-        EXPECT_EQ(std::make_pair(a.overlaps(b, prefs), a.overlaps3D(b, prefs)),
-                  std::make_pair(static_cast<int>(c[3]), static_cast<int>(c[4])))
-            << c[0] << "," << c[1] << "," << c[2];
-    }
-    prefs.objectSize = 2.0f;  // the reach grows with the object size; distances, not places, count
-    a.moveTo(0.0f, 3.0f, 0.0f);
-    b.moveTo(3.9f, 3.0f, 0.0f);
-    EXPECT_EQ(a.overlaps(b, prefs), 1);
-    prefs.mainSpeed = 0.0f;
-    a.moveTo(1.0f, 2.0f, 3.0f);
-    a.vx = a.vy = a.vz = 5.0f;
-    a.integrate(0.1f, prefs);
-    EXPECT_FLOAT_EQ(a.x + a.y + a.z, 6.0f);
-    prefs.mainSpeed = 2.0f;
-    SceneObject& flat = a;  // the two-axis version through a base reference is still three-axis
-    flat.integrate(0.1f, prefs);
-    EXPECT_EQ(std::make_tuple(a.x, a.y, a.z), std::make_tuple(2.0f, 3.0f, 4.0f));
 }
 
 // The procedural patterns; alpha from the brightness ((r + g + b) / 3 truncated) or, with a key, 0 only
