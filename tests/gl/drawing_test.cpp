@@ -227,6 +227,9 @@ TEST_F(TextureUpload, LargestImageLoadsBadFilesCreateNoTextureAndTheSameFileTwic
         folder.file("missing.bmp"),
     };
     if (maxSize < 65536) refused.push_back(folder.write("toowide.bmp", bmpBytes(maxSize + 1, 1, grey)));
+    if (maxSize <= 65536) {
+        EXPECT_NE(load("tall.bmp", bmpBytes(1, maxSize, grey)), 0u) << "the largest height GL takes";
+    }
     const auto textureCount = [] {
         int count = 0;
         for (GLuint name = 1; name < 200; ++name) count += glIsTexture(name);
