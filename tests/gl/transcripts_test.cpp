@@ -136,7 +136,7 @@ class Session {
             WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog), WATCH(Dialogs.depth),
             WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
             WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
-            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(Splash.animationTime),
+            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(StatusLine.y), WATCH(ErrorText.y), WATCH(Splash.animationTime),
             WATCH(Splash.keyCount), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
             watch("modifiers", fake_.modifiers), watch("fullScreenCalls", fake_.fullScreenCalls)});
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey),
@@ -187,7 +187,8 @@ class Session {
         for (std::string line; std::getline(console, line);) shown += "  console: " + line + "\n";
         const bool quiet = command == "reset" || command.rfind("set ", 0) == 0;
         for (size_t i = 0; i < values.size() && !quiet; ++i)
-            if (values[i].read() != before[i]) shown += "  " + values[i].name + " " + values[i].read() + "\n";
+            if (const std::string now = values[i].read(); now != before[i])
+                shown += "  " + values[i].name + (now.empty() ? "" : " " + now) + "\n";
         return shown;
     }
 
