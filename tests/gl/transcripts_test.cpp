@@ -382,7 +382,8 @@ class Session {
         if (verb == "bump") HeightGrid.applyBumpOption(arg(1));
         if (verb == "squares") {  // a grid of the given side holding the squares of the cells' numbers
             HeightGrid.size = arg(1);
-            for (int k = 0; k < kHeightCells; ++k) HeightCells[k] = static_cast<float>(k * k);
+            for (int k = 0; k < kHeightCells; ++k)
+                HeightCells[k] = static_cast<float>(k) * static_cast<float>(k);
         }
         if (verb == "fill") std::fill(HeightCells, HeightCells + kHeightCells, at(1));
         const int side = HeightGrid.size;
