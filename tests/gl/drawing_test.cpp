@@ -71,7 +71,7 @@ TEST(Screen, ClearRequestAndPolygonMode) {
     for (int frame = 0; frame < 5; ++frame) {
         paint(1, 1, 1);
         runScreenClearRequest();
-        blackFrames += gl.pixel(4, 4).r == 0;
+        blackFrames += gl.pixel(4, 4).r + gl.pixel(4, 4).g + gl.pixel(4, 4).b == 0;
     }
     EXPECT_EQ(blackFrames, 2);
     Screen.clearPasses = 2;

@@ -358,6 +358,11 @@ class Session {
                 << screen.visibleHeight << "\n";
         }
         if (verb == "glerror") glEnable(0x1234);
+        if (verb ==
+            "pixel") {  // red, green and blue of a pixel of the last frame, from the lower left corner
+            const GlContext::Pixel p = park_.gl.pixel(arg(1), arg(2));
+            say << "  " << p.r << " " << p.g << " " << p.b << "\n";
+        }
         if (verb == "shininess") {  // the material's, as the frame left it
             float shininess = 0.0f;
             glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
