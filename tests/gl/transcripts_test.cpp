@@ -126,9 +126,9 @@ class Session {
         // clang-format off
         list.insert(list.end(), {
             WATCH(Flags.paused), WATCH(Flags.menuActive), WATCH(Flags.helpVisible), WATCH(Flags.infoVisible),
-            WATCH(Flags.exitStartTime), WATCH(Flags.counterB), WATCH(Flags.counterSmallB), WATCH(Screen.width),
-            WATCH(Screen.height), WATCH(Screen.clearPasses), WATCH(Pointer.x), WATCH(Pointer.y),
-            WATCH(Pointer.moved), WATCH(Pointer.leftButton), WATCH(Pointer.middleButton),
+            WATCH(Flags.exitStartTime), WATCH(Flags.counterB), WATCH(Flags.counterSmallB),
+            WATCH(Screen.width), WATCH(Screen.height), WATCH(Screen.clearPasses), WATCH(Pointer.x),
+            WATCH(Pointer.y), WATCH(Pointer.moved), WATCH(Pointer.leftButton), WATCH(Pointer.middleButton),
             WATCH(Pointer.rightButton), WATCH(Keyboard.altDown), WATCH(Keyboard.moveKeys), WATCH(Skater.x),
             WATCH(Skater.y), WATCH(Skater.z), WATCH(Skater.vx), WATCH(Skater.vy), WATCH(Skater.vz),
             WATCH(Skater.heading), WATCH(Skater.pitch), WATCH(Skater.fieldOfView), WATCH(Skater.damping),
@@ -136,13 +136,13 @@ class Session {
             WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog), WATCH(Dialogs.depth),
             WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
             WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
-            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(StatusLine.y), WATCH(ErrorText.y), WATCH(Splash.animationTime),
-            WATCH(Splash.keyCount), WATCH(Sounds.enabled), WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime),
+            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(StatusLine.y), WATCH(ErrorText.y),
+            WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled),
+            WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime), WATCH(LightWander.rate[1]),
             watch("modifiers", fake_.modifiers), watch("fullScreenCalls", fake_.fullScreenCalls)});
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey),
-                                 WATCH(Light.red), WATCH(Light.green), WATCH(Light.blue), WATCH(Light.intensity),
-                                 WATCH(Light.shininess), WATCH(Light.lightIndex), WATCH(Light.x), WATCH(Light.y),
-                                 WATCH(Light.z)}) {
+                 WATCH(Light.red), WATCH(Light.green), WATCH(Light.blue), WATCH(Light.intensity),
+                 WATCH(Light.shininess), WATCH(Light.lightIndex), WATCH(Light.x), WATCH(Light.y), WATCH(Light.z)}) {
             settable.read = [] { return std::string(); };  // shown by the commands that use them
             list.push_back(settable);
         }
