@@ -142,7 +142,8 @@ class Session {
             watch("modifiers", fake_.modifiers), watch("fullScreenCalls", fake_.fullScreenCalls)});
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey),
                  WATCH(Light.red), WATCH(Light.green), WATCH(Light.blue), WATCH(Light.intensity),
-                 WATCH(Light.shininess), WATCH(Light.lightIndex), WATCH(Light.x), WATCH(Light.y), WATCH(Light.z)}) {
+                 WATCH(Light.shininess), WATCH(Light.lightIndex), WATCH(Light.x), WATCH(Light.y),
+                 WATCH(Light.z)}) {
             settable.read = [] { return std::string(); };  // shown by the commands that use them
             list.push_back(settable);
         }
