@@ -24,10 +24,14 @@
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "app/world_drawing.h"
+#include "base/math_helpers.h"
 #include "base/random.h"
 #include "motion/camera.h"
 #include "scene/star_field.h"
 #include "support/park_start.h"
+#include "textures/bmp_reader.h"
+#include "textures/procedural_texture.h"
+#include "textures/texture_loader.h"
 #include "ui/slider_item.h"
 
 namespace {
@@ -476,6 +480,20 @@ class Session {
             static_cast<SceneObject&>(o).integrate(at(1), Prefs);
             say << "  at " << o.x << " " << o.y << " " << o.z << "\n";
         }
+        if (verb == "texel") say << "  " << int{proceduralPattern(arg(1), arg(2), arg(3))} << "\n";
+        if (verb == "alpha") {  // of a pixel of an image, from its brightness or a key value and threshold
+            BmpImage image;
+            std::tie(image.width, image.height, image.rgb) =
+                std::tuple(1, 1, std::vector<uint8_t>{uint8_t(arg(1)), uint8_t(arg(2)), uint8_t(arg(3))});
+            say << "  " << int{makeRgbaPixels(image, arg(4), arg(5))[3]} << "\n";
+        }
+        if (verb == "clamp") {  // a vector's length held to a limit
+            float x = at(1), y = at(2), z = at(3);
+            clampLength(x, y, z, at(4));
+            say << "  " << x << " " << y << " " << z << "\n";
+        }
+        if (verb == "narrowed") say << "  " << letterboxedFieldOfView(at(1), arg(2)) << "\n";
+        if (verb == "angle") say << "  " << wrapAngle(at(1)) << "\n";
         if (verb == "seed") seedRandom(static_cast<unsigned>(arg(1)));
         if (verb == "hold") waves_.held[arg(1)] = 1;
         if (verb == "waves" || verb == "wave") {  // a wave generator of so many channels, or a step of it

@@ -1,27 +1,17 @@
-// The small parts: random numbers, the frame pacer, the help layout, texture
-// pixels, values at their edges, and the dialog manager's widget slots.
+// The small parts: random numbers, the frame pacer, the help layout, the texture catalogue and the dialog
+// manager's widget slots.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
 #include <cstring>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "base/frame_pacer.h"
-#include "base/math_helpers.h"
 #include "base/random.h"
-#include "motion/camera.h"
-#include "motion/rider.h"
-#include "settings/prefs.h"
 #include "support/fake_platform.h"
-#include "textures/bmp_reader.h"
-#include "textures/procedural_texture.h"
 #include "textures/texture_catalogue.h"
-#include "textures/texture_loader.h"
 #include "ui/dialog_manager.h"
 #include "ui/help_screens.h"
 #include "ui/slider_item.h"
@@ -115,68 +105,17 @@ TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
     for (const InfoLine& line : kInfoLines) check(line.text, false);
 }
 
-// The procedural patterns; alpha from the brightness ((r + g + b) / 3 truncated) or, with a key, 0 only
-// where every channel is below the threshold; the texture catalogue's slots.
-TEST(Textures, PatternsPixelsAndTheCatalogue) {
-    const int texels[][4] = {{kCheckerboardKind, 0, 0, 0}, {kCheckerboardKind, 8, 0, 255},
-                             {kCheckerboardKind, 8, 8, 0}, {kCheckerboardKind, 7, 15, 255},
-                             {kGridKind, 0, 5, 255},       {kGridKind, 5, 4, 255},
-                             {kGridKind, 5, 5, 0},         {kGridKind, 124, 127, 255}};
-    for (const auto& t : texels) EXPECT_EQ(proceduralPattern(t[0], t[1], t[2]), t[3]) << t[1] << "," << t[2];
-
-    BmpImage image;
-    std::tie(image.width, image.height) = std::make_pair(4, 1);
-    image.rgb = {255, 0, 0, 255, 255, 255, 0, 0, 0, 1, 2, 2};
-    const auto luma = makeRgbaPixels(image, -1, 0);
-    ASSERT_EQ(luma.size(), 16u);
-    EXPECT_EQ(std::make_pair(luma[0], luma[2]), std::make_pair(uint8_t{255}, uint8_t{0}));
-    const int expected[3][4] = {{85, 255, 0, 1}, {200, 200, 0, 200}, {200, 200, 0, 0}};
-    const auto keyed = makeRgbaPixels(image, 200, 2), keyed3 = makeRgbaPixels(image, 200, 3);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(std::make_tuple(luma[i * 4 + 3], keyed[i * 4 + 3], keyed3[i * 4 + 3]),
-                  std::make_tuple(expected[0][i], expected[1][i], expected[2][i]))
-            << i;
-
+// A failed load keeps its slot; slots past the count or the capacity hold no texture.
+TEST(TextureCatalogue, SlotsInOrderUpToItsCapacity) {
     TextureCatalogue catalogue;
     EXPECT_EQ(catalogue.catalogueTexture(0), 0u);
-    for (unsigned name : {7u, 0u, 9u}) catalogue.addToCatalogue(name);  // a failed load keeps its slot
+    for (unsigned name : {7u, 0u, 9u}) catalogue.addToCatalogue(name);
     EXPECT_EQ(std::make_pair(catalogue.textureCount, catalogue.catalogueTexture(2)), std::make_pair(3, 9u));
     for (int slot : {3, -1, 1000000}) EXPECT_EQ(catalogue.catalogueTexture(slot), 0u) << slot;
     for (unsigned name = 100; name < 130; ++name) catalogue.addToCatalogue(name);
     EXPECT_EQ(catalogue.textureCount, TextureCatalogue::kCapacity);
     EXPECT_EQ(std::make_pair(catalogue.catalogueTexture(19), catalogue.catalogueTexture(20)),
               std::make_pair(116u, 0u));
-}
-
-// Huge vectors, wrapped angles, the narrowed field of view and shininess from a file.
-TEST(EdgeValues, ClampLengthFieldOfViewAndShininess) {
-    const float vectors[][7] = {
-        {3, 4, 0, 2.5f, 1.5f, 2, 0},
-        {0.3f, -0.4f, 0, 10, 0.3f, -0.4f, 0},
-        {3e38f, -2e38f, 0, 3.6055513f, 3, -2, 0},
-        {FLT_MAX, FLT_MAX, FLT_MAX, 100, 57.735027f, 57.735027f, 57.735027f},
-        {0, 0, -2e20f, 10, 0, 0, -10}};  // x, y, z, the limit, and the expected x, y, z
-    for (const auto& c : vectors) {
-        float x = c[0], y = c[1], z = c[2];
-        clampLength(x, y, z, c[3]);
-        EXPECT_TRUE(std::fabs(x - c[4]) < 1e-4 && std::fabs(y - c[5]) < 1e-4 && std::fabs(z - c[6]) < 1e-4)
-            << c[0] << " gives " << x << "," << y << "," << z;
-    }
-    const float fovs[][3] = {{100, 3, 89}, {1, 0, 1},  {1, 6, 1},     {30, 6, 1},
-                             {44, 6, 1},   {46, 6, 2}, {179, 0, 179}, {400, 0, 179}};
-    for (const auto& f : fovs)
-        EXPECT_FLOAT_EQ(letterboxedFieldOfView(f[0], static_cast<int>(f[1])), f[2]) << f[0] << " " << f[1];
-    EXPECT_EQ((std::vector<float>{wrapAngle(360.0f), wrapAngle(-1.0f), wrapAngle(NAN), wrapAngle(7.2e2f)}),
-              (std::vector<float>{360.0f, 359.0f, 0.0f, 360.0f}));
-    EXPECT_LE(wrapAngle(3.0e30f), 360.0f);
-    for (const auto& [from, to] :
-         {std::pair{1e30f, 128.0f}, {129.0f, 128.0f}, {-0.5f, 0.0f}, {-FLT_MAX, 0.0f}, {64.5f, 64.5f}}) {
-        PrefsRecord prefs;
-        prefs.setDefaults();
-        prefs.shininess = from;
-        prefs.makeSafe();
-        EXPECT_FLOAT_EQ(prefs.shininess, to) << from;
-    }
 }
 
 TEST(DialogManager, AddItemRefreshesByIdAndStopsAtFifty) {
