@@ -363,6 +363,7 @@ class Session {
                 << screen.visibleHeight << "\n";
         }
         if (verb == "glerror") glEnable(0x1234);
+        if (verb == "splashframe") drawSplashFrame();
         if (verb ==
             "pixel") {  // red, green and blue of a pixel of the last frame, from the lower left corner
             const GlContext::Pixel p = park_.gl.pixel(arg(1), arg(2));
