@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "app/terrain_images.h"
 #include "support/gl_helpers.h"

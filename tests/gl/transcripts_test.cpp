@@ -59,12 +59,14 @@ Watched watch(const std::string& name, T& value) {
     return {name, [&value] { return text(value); }, [&value](double v) { value = static_cast<T>(v); }};
 }
 
-// The catalogue slot of a texture: "slot 5", or "none".
-std::string slotOf(int texture) {
+// The first catalogue slot that holds a texture, -1 for none.
+int slotOf(int texture) {
     for (int slot = 0; slot < Catalogue.textureCount; ++slot)
-        if (texture > 0 && Catalogue.catalogueTexture(slot) == static_cast<unsigned>(texture))
-            return "slot " + text(slot);
-    return "none";
+        if (texture > 0 && Catalogue.catalogueTexture(slot) == static_cast<unsigned>(texture)) return slot;
+    return -1;
+}
+std::string slotText(int texture) {
+    return slotOf(texture) < 0 ? "none" : "slot " + text(slotOf(texture));
 }
 
 // Each widget of the open dialog: a slider's value, the others' state.
@@ -160,7 +162,7 @@ class Session {
             const float rgba[] = {Terrain.red, Terrain.green, Terrain.blue, Terrain.alpha};
             return numbers(rgba, 4);
         });
-        show("ground texture", [] { return slotOf(Terrain.texture); });
+        show("ground texture", [] { return slotText(Terrain.texture); });
         show("Skater.speed", [] { return text(std::hypot(Skater.vx, Skater.vy, Skater.vz)); });
         show("status", [] { return '"' + std::string(StatusLine.text) + '"'; });
         show("error", [] { return std::string(ErrorText.text); });
@@ -209,7 +211,7 @@ class Session {
         return name.size() == 1 ? name[0] : std::stoi(name);
     }
 
-    // Runs one command ("x3" at its end runs it three times); gives back what it prints itself.
+    // Runs a command, as often as an "x3" at its end says; gives back what it prints itself.
     std::string execute(const std::string& command, const std::vector<Watched>& values) {
         std::vector<std::string> w;
         for (std::istringstream words(command); words >> w.emplace_back();) {
@@ -220,46 +222,49 @@ class Session {
             times = std::stoi(w.back().substr(1));
             w.pop_back();
         }
-        const std::string verb = w[0];
         w.resize(std::max<size_t>(w.size(), 7));
+        std::ostringstream say;
+        for (int i = 0; i < times; ++i) runOnce(w, command, values, say);
+        return say.str();
+    }
+
+    // One run of a command, its words padded with empty ones.
+    void runOnce(const std::vector<std::string>& w, const std::string& command,
+                 const std::vector<Watched>& values, std::ostringstream& say) {
+        const std::string& verb = w[0];
         const auto arg = [&w](int i) { return std::stoi(w[i]); };
         const auto at = [&w](int i) { return std::stof(w[i]); };
-        std::ostringstream say;
-        for (int i = 0; i < times; ++i) {
-            if (verb == "start" && !park_.start(w[1]))
-                say << "  no context or data\n";  // less a file if named
-            if (verb == "reset") reset();
-            if (verb == "key") onKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
-            if (verb == "special" || verb == "down") onSpecialKey(keyCode(w[1]), 0, 0);
-            if (verb == "special" || verb == "up") onSpecialKeyUp(keyCode(w[1]), 0, 0);
-            if (verb == "splashkey") onSplashKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
-            if (verb == "motion") onPointerMotion(arg(1), arg(2));
-            if (verb == "press" || verb == "release")
-                onMouseButton(arg(1), verb == "release", arg(2), arg(3));
-            if (verb == "age") Pointer.ageButtons();
-            if (verb == "frame") {
-                fake_.elapsedMs += w[1].empty() ? 50 : arg(1);
-                runFrame();
-            }
-            if (verb == "run") {  // the menu's run, the pointer first if given, and a frame's input ageing
-                if (!w[3].empty())
-                    std::tie(Pointer.x, Pointer.y, Pointer.leftButton) = std::tuple(arg(1), arg(2), arg(3));
-                Dialogs.run();
-                Keyboard.key = Keyboard.specialKey = 0;
-                Pointer.ageButtons();
-            }
-            if (verb == "widget") {
-                std::tie(Dialogs.selectedId, Dialogs.selectedValue) =
-                    std::pair(arg(1), w[2].empty() ? 0.0f : at(2));
-                executeDialogCommand();
-            }
-            if (verb == "push") Dialogs.pushDialog();
-            if (verb == "random") say << "  " << nextRandom() << "\n";
-            if (verb == "ride") {
-                Clock.dt = at(1);
-                setProjection(Skater, Prefs, Screen);
-                Skater.stepRider(w[2] == "paused", 0);
-            }
+        if (verb == "start" && !park_.start(w[1])) say << "  no context or data\n";  // less a file if named
+        if (verb == "reset") reset();
+        if (verb == "key") onKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
+        if (verb == "special" || verb == "down") onSpecialKey(keyCode(w[1]), 0, 0);
+        if (verb == "special" || verb == "up") onSpecialKeyUp(keyCode(w[1]), 0, 0);
+        if (verb == "splashkey") onSplashKey(static_cast<unsigned char>(keyCode(w[1])), 0, 0);
+        if (verb == "motion") onPointerMotion(arg(1), arg(2));
+        if (verb == "press" || verb == "release") onMouseButton(arg(1), verb == "release", arg(2), arg(3));
+        if (verb == "age") Pointer.ageButtons();
+        if (verb == "frame") {
+            fake_.elapsedMs += w[1].empty() ? 50 : arg(1);
+            runFrame();
+        }
+        if (verb == "run") {  // the menu's run, the pointer first if given, and a frame's input ageing
+            if (!w[3].empty())
+                std::tie(Pointer.x, Pointer.y, Pointer.leftButton) = std::tuple(arg(1), arg(2), arg(3));
+            Dialogs.run();
+            Keyboard.key = Keyboard.specialKey = 0;
+            Pointer.ageButtons();
+        }
+        if (verb == "widget") {
+            std::tie(Dialogs.selectedId, Dialogs.selectedValue) =
+                std::pair(arg(1), w[2].empty() ? 0.0f : at(2));
+            executeDialogCommand();
+        }
+        if (verb == "push") Dialogs.pushDialog();
+        if (verb == "random") say << "  " << nextRandom() << "\n";
+        if (verb == "ride") {
+            Clock.dt = at(1);
+            setProjection(Skater, Prefs, Screen);
+            Skater.stepRider(w[2] == "paused", 0);
         }
         if (verb == "set") {
             auto value =
@@ -335,10 +340,10 @@ class Session {
             say << "  " << Catalogue.textureCount << " textures, images from slot "
                 << Catalogue.firstImageTexture << ":";
             for (int slot = 0; slot < Catalogue.textureCount; ++slot) {
-                const std::string first = slotOf(static_cast<int>(Catalogue.catalogueTexture(slot)));
-                say << (first == "none" ? " -" : " " + first.substr(5));
+                const int first = slotOf(static_cast<int>(Catalogue.catalogueTexture(slot)));
+                say << " " << (first < 0 ? "-" : text(first));
             }
-            say << "\n  sun texture " << slotOf(Sun.texture) << "\n";
+            say << "\n  sun texture " << slotText(Sun.texture) << "\n";
         }
         if (verb == "light") {  // the light applied, as GL then holds it
             Light.apply();
@@ -508,7 +513,6 @@ class Session {
             say << "  next second " << FpsCounter.nextSecond << ", shown " << FpsCounter.framesShown
                 << ", counted " << FpsCounter.framesCounted << "\n";
         }
-        return say.str();
     }
 
     // The program's globals after a settings reset, with the menus wired as at start-up.

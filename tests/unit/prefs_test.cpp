@@ -8,13 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/globals.h"

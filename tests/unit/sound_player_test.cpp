@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/fake_platform.h"
