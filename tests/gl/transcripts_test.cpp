@@ -142,7 +142,8 @@ class Session {
             WATCH(Terrain.rows), WATCH(HeightGrid.size), WATCH(Dialogs.currentDialog), WATCH(Dialogs.depth),
             WATCH(Dialogs.focusIndex), WATCH(Dialogs.itemCount), WATCH(Dialogs.selectedId),
             WATCH(Dialogs.selectedValue), WATCH(Dialogs.originX), WATCH(Dialogs.originY),
-            WATCH(DialogText.wobbleOn), WATCH(StatusLine.expiryTime), WATCH(StatusLine.y), WATCH(ErrorText.y),
+            WATCH(DialogText.wobbleOn), WATCH(DialogItem::textSize), WATCH(StatusLine.expiryTime),
+            WATCH(StatusLine.y), WATCH(ErrorText.y),
             WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled),
             WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime), WATCH(LightWander.rate[1]),
             watch("modifiers", fake_.modifiers), watch("fullScreenCalls", fake_.fullScreenCalls)});
