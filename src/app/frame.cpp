@@ -5,12 +5,12 @@
 #include <GL/glu.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/gamepad_wiring.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
+#include "base/platform.h"
 #include "base/random.h"
 #include "motion/camera.h"
 #include "ui/help_screens.h"
@@ -49,7 +49,7 @@ void runFadesAndExit() {
         if (Clock.now - Flags.exitStartTime > 1.0f) {
             shutdown();
             printProgress("Fin\n\n");
-            std::exit(0);
+            platform.exitProgram(0);
         }
     }
 }

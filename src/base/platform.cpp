@@ -11,7 +11,8 @@ int noModifiers() {
     return 0;
 }
 void noAction() {}
+void noExit(int) {}
 void noReshape(int, int) {}
 }  // namespace
 
-Platform platform = {noTime, noWarp, noCursor, noModifiers, noAction, noReshape, noAction, noAction};
+Platform platform = {noTime, noWarp, noCursor, noModifiers, noAction, noReshape, noAction, noAction, noExit};

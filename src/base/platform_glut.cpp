@@ -83,6 +83,9 @@ void glutRedisplay() {
     else
         glutPostRedisplay();
 }
+void exitNow(int status) {
+    std::exit(status);
+}
 void glutSwap() {
     glutSwapBuffers();
     countFrame();
@@ -92,8 +95,8 @@ void glutSwap() {
 }  // namespace
 
 void installGlutPlatform() {
-    platform = {glutElapsedMs,    glutWarp,    glutCursor,    glutModifierBits,
-                glutGoFullScreen, glutReshape, glutRedisplay, glutSwap};
+    platform = {glutElapsedMs, glutWarp,      glutCursor, glutModifierBits, glutGoFullScreen,
+                glutReshape,   glutRedisplay, glutSwap,   exitNow};
 }
 
 void startFramePacing(int maxFps) {

@@ -13,7 +13,8 @@ FakePlatform::FakePlatform() : previous_(platform), outer_(active) {
                 [] { ++active->fullScreenCalls; },
                 [](int width, int height) { active->reshapes.emplace_back(width, height); },
                 [] {},
-                [] { ++active->swaps; }};
+                [] { ++active->swaps; },
+                [](int status) { active->exits.push_back(status); }};
 }
 
 FakePlatform::~FakePlatform() {

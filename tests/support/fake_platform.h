@@ -15,6 +15,7 @@ struct FakePlatform {
     std::vector<std::pair<int, int>> reshapes;
     int fullScreenCalls = 0;
     int swaps = 0;
+    std::vector<int> exits;  // the status of every exit the program asked for
     FakePlatform();
     ~FakePlatform();
 
