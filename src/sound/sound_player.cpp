@@ -1,6 +1,8 @@
 // The sound effects and their busy time.
 #include "sound/sound_player.h"
 
+#include <cstdio>
+
 #include "base/platform.h"
 
 namespace {
@@ -15,6 +17,7 @@ void SoundPlayer::play(const char* fileName, float duration, int force) {
     if (busyUntil < t || force) {
         busyUntil = static_cast<float>(elapsedSeconds() + duration);
         lastEndTime = busyUntil;
+        std::snprintf(lastStarted, sizeof lastStarted, "%s", fileName);
         output.playFile(fileName);
     }
 }

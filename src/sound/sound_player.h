@@ -13,7 +13,8 @@ class SoundPlayer {
 
     int enabled = 1;
     float busyUntil = 0.0f;
-    float lastEndTime = 0.0f;  // world drawing times the wind from it
+    float lastEndTime = 0.0f;      // world drawing times the wind from it
+    char lastStarted[32] = {};  // the file of the sound started last
     // Silent until started; the bookkeeping above runs either way.
     AudioOutput output;
 };

@@ -11,9 +11,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -32,6 +35,7 @@
 #include "textures/bmp_reader.h"
 #include "textures/procedural_texture.h"
 #include "textures/texture_loader.h"
+#include "ui/help_screens.h"
 #include "ui/slider_item.h"
 
 namespace {
@@ -109,16 +113,53 @@ struct VirtualPad {
     }
 };
 
+// A 32-bit FNV-1a sum of bytes, to show in one word that a large thing changed.
+uint32_t addToSum(uint32_t sum, const void* data, size_t size) {
+    for (size_t i = 0; i < size; ++i) sum = (sum ^ static_cast<const uint8_t*>(data)[i]) * 16777619u;
+    return sum;
+}
+std::string checksum(const void* data, size_t size, uint32_t sum = 2166136261u) {
+    sum = addToSum(sum, data, size);
+    char word[12];
+    std::snprintf(word, sizeof word, "%08x", sum);
+    return word;
+}
+
+// Every verb the runner knows; "end" closes a transcript and must be its last command.
+const std::set<std::string> kVerbs = {
+    "start", "reset",     "key",    "special", "down",       "up",          "splashkey", "motion",
+    "press", "release",   "age",    "frame",   "run",        "widget",      "push",      "random",
+    "ride",  "set",       "pop",    "open",    "menu",       "refresh",     "layout",    "held",
+    "args",  "plug",      "unplug", "pad",     "flat",       "look",        "ground",    "planes",
+    "draw",  "catalogue", "light",  "bars",    "glerror",    "splashframe", "pixel",     "shininess",
+    "sound", "wind",      "update", "say",     "shape",      "bump",        "squares",   "fill",
+    "cell",  "highest",   "sample", "height",  "resolution", "build",       "vertex",    "slope",
+    "tick",  "restart",   "save",   "load",    "file",       "splash",      "advance",   "stars",
+    "box",   "objects",   "move",   "texel",   "alpha",      "clamp",       "narrowed",  "angle",
+    "seed",  "hold",      "waves",  "wave",    "fps",        "text",        "word",      "end"};
+
 class Session {
   public:
-    // Runs a transcript's commands and gives back the transcript they make.
-    std::string run(const std::string& script) {
+    // Runs a transcript's commands and gives back the transcript they make. What makes the script
+    // unfit to give a verdict (an unknown command, no end line) goes to problems.
+    std::string run(const std::string& script, std::vector<std::string>& problems) {
         std::istringstream in(script);
-        std::string out;
+        std::string out, last;
+        int number = 0;
         for (std::string line; std::getline(in, line);) {
-            if (line.rfind("> ", 0) == 0) out += line + "\n" + perform(line.substr(2));
+            ++number;
+            if (line.rfind("> ", 0) == 0) {
+                const std::string verb = line.substr(2, line.find(' ', 2) - 2);
+                if (!kVerbs.count(verb))
+                    problems.push_back("line " + text(number) + ": unknown command " + verb);
+                if (last == "end")
+                    problems.push_back("line " + text(number) + ": a command after the end line");
+                out += line + "\n" + perform(line.substr(2));
+                last = verb;
+            }
             if (line.empty() || line[0] == '#') out += line + "\n";
         }
+        if (last != "end") problems.push_back("no end line: the transcript is cut short");
         return out;
     }
 
@@ -145,7 +186,7 @@ class Session {
             WATCH(DialogText.wobbleOn), WATCH(DialogItem::textSize), WATCH(StatusLine.expiryTime),
             WATCH(StatusLine.y), WATCH(ErrorText.y),
             WATCH(Splash.animationTime), WATCH(Splash.keyCount), WATCH(Sounds.enabled),
-            WATCH(Sounds.busyUntil), WATCH(Sounds.lastEndTime), WATCH(LightWander.rate[1]),
+            WATCH(Sounds.lastEndTime), WATCH(LightWander.rate[1]),
             watch("modifiers", fake_.modifiers), watch("fullScreenCalls", fake_.fullScreenCalls)});
         for (Watched settable : {WATCH(Clock.now), WATCH(Keyboard.key), WATCH(Keyboard.specialKey),
                  WATCH(Light.red), WATCH(Light.green), WATCH(Light.blue), WATCH(Light.intensity),
@@ -164,6 +205,21 @@ class Session {
             return numbers(rgba, 4);
         });
         show("ground texture", [] { return slotText(Terrain.texture); });
+        show("mesh", [] {
+            constexpr int kMost = TerrainSurface::kMaxVertices;
+            uint32_t sum = 2166136261u;
+            const size_t rows = static_cast<size_t>(std::clamp(Terrain.rows, 0, kMost));
+            for (int column = 0; column < std::min(Terrain.columns, kMost); ++column)
+                sum = addToSum(sum, Terrain.vertices[column], sizeof(SurfaceVertex) * rows);
+            return checksum(nullptr, 0, sum);
+        });
+        show("heights", [] { return checksum(HeightCells, sizeof(float) * kHeightCells); });
+        show("light colour", [] {
+            const float rgbi[] = {Light.red, Light.green, Light.blue, Light.intensity};
+            return numbers(rgbi, 4);
+        });
+        show("clear colour", [] { return numbers(Screen.clearColour, 3); });
+        show("sound", [] { return std::string(Sounds.lastStarted) + " until " + text(Sounds.busyUntil); });
         show("Skater.speed", [] { return text(std::hypot(Skater.vx, Skater.vy, Skater.vz)); });
         show("status", [] { return '"' + std::string(StatusLine.text) + '"'; });
         show("error", [] { return std::string(ErrorText.text); });
@@ -429,13 +485,32 @@ class Session {
         }
         if (verb == "save") say << "  " << Prefs.savePrefs("Rampix") << "\n";
         if (verb == "load") say << "  " << Prefs.loadPrefs("Rampix") << "\n";
-        if (verb == "file") {  // the preference file's size and first bytes, cut or grown to a size first
+        if (verb ==
+            "file") {  // the preference file's size, sum and changed words, cut or grown to a size first
             Bytes bytes = readFile("Rampix.pref");
             if (!w[1].empty()) bytes.resize(static_cast<size_t>(arg(1)), 0x55);
             writeFile("Rampix.pref", bytes);
-            say << "  " << bytes.size() << " bytes:";
-            for (size_t k = 0; k < bytes.size() && k < 20; ++k) say << " " << int{bytes[k]};
+            say << "  " << bytes.size() << " bytes, sum " << checksum(bytes.data(), bytes.size()) << ":";
+            fileWords_.resize(bytes.size() / 4 + 1, 0x55555555u);
+            for (size_t offset = 0; offset + 4 <= bytes.size(); offset += 4) {
+                uint32_t word = 0;
+                std::memcpy(&word, &bytes[offset], 4);
+                if (word != fileWords_[offset / 4]) say << " @" << offset << "=" << wordText(word);
+                fileWords_[offset / 4] = word;
+            }
             say << "\n";
+        }
+        if (verb == "word") {  // a word of the preference file written: an int, a float (with a point) or hex
+            Bytes bytes = readFile("Rampix.pref");
+            const size_t offset = static_cast<size_t>(arg(1));
+            uint32_t word = static_cast<uint32_t>(std::stoll(w[2], nullptr, 0));
+            if (w[2].find('.') != std::string::npos) {
+                const float value = at(2);
+                std::memcpy(&word, &value, 4);
+            }
+            if (bytes.size() < offset + 4) bytes.resize(offset + 4, 0);
+            std::memcpy(&bytes[offset], &word, 4);
+            writeFile("Rampix.pref", bytes);
         }
         if (verb == "splash") {  // the splash's key state at a time of its loop
             const SplashKey k = Splash.keyState(at(1));
@@ -509,6 +584,7 @@ class Session {
                 << numbers(waves_.rate, waves_.channelCount) << ", phases "
                 << numbers(waves_.phase, waves_.channelCount) << "\n";
         }
+        if (verb == "text") say << drawnText(w[1] == "info", arg(2), arg(3));
         if (verb == "fps") {  // a frame counted at a game time
             FpsCounter.countFrame(at(1));
             say << "  next second " << FpsCounter.nextSecond << ", shown " << FpsCounter.framesShown
@@ -525,7 +601,9 @@ class Session {
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
         Keyboard = KeyboardState();
-        Sounds.enabled = 0;
+        Sounds.enabled = 1;
+        Sounds.busyUntil = Sounds.lastEndTime = 0.0f;
+        Sounds.lastStarted[0] = '\0';
         Dialogs.command = executeDialogCommand;
         Dialogs.depth = 0;
         StatusLine.setText("");
@@ -536,6 +614,91 @@ class Session {
         seedRandom(1);
     }
 
+    // A word as its int where that is small, else as its float, else in hex.
+    static std::string wordText(uint32_t word) {
+        const int32_t asInt = static_cast<int32_t>(word);
+        float asFloat = 0.0f;
+        std::memcpy(&asFloat, &word, 4);
+        if (asInt >= -1000000 && asInt <= 1000000) return text(asInt);
+        if (std::isnormal(asFloat)) return text(asFloat) + "f";
+        char hex[12];
+        std::snprintf(hex, sizeof hex, "0x%08x", word);
+        return hex;
+    }
+
+    // The help or the info screen drawn into a window of the given size, as GL's feedback gives it back:
+    // each line's pen position (the left glyph's middle), glyph size, colour and text.
+    static std::string drawnText(bool info, int width, int height) {
+        const int oldWidth = Screen.width, oldHeight = Screen.height;
+        std::tie(Screen.width, Screen.height) = std::pair(width, height);
+        Screen.setLetterbox(0);
+        glViewport(0, 0, width, height);
+        Screen.setOverlayProjection();
+        std::vector<float> buffer(1 << 20);
+        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
+        glRenderMode(GL_FEEDBACK);
+        info ? drawInfoScreen(HelpText, Screen, "Rampix") : drawHelpScreen(HelpText, Screen);
+        const int count = glRenderMode(GL_RENDER);
+        std::tie(Screen.width, Screen.height) = std::pair(oldWidth, oldHeight);
+        Screen.setLetterbox(0);
+        // Glyphs from the polygons (a quad may come back as two triangles): x and y extent, cell, colour.
+        struct Glyph {
+            float left, right, low, high, u, v, colour[3];
+        };
+        std::vector<Glyph> glyphs;
+        bool halfQuad = false;
+        for (int i = 0; i < count;) {
+            const int vertices = buffer[i] == GL_POLYGON_TOKEN ? static_cast<int>(buffer[i + 1]) : 0;
+            if (vertices == 0) return "  unexpected feedback token " + text(buffer[i]) + "\n";
+            Glyph g = {1e9f, -1e9f, 1e9f, -1e9f, 1e9f, 1e9f, {}};
+            for (int k = 0; k < vertices; ++k) {
+                const float* v = &buffer[i + 2 + k * 11];
+                std::tie(g.left, g.right) = std::pair(std::min(g.left, v[0]), std::max(g.right, v[0]));
+                std::tie(g.low, g.high) = std::pair(std::min(g.low, v[1]), std::max(g.high, v[1]));
+                std::tie(g.u, g.v) = std::pair(std::min(g.u, v[7]), std::min(g.v, v[8]));
+                std::copy(v + 3, v + 6, g.colour);
+            }
+            i += 2 + vertices * 11;
+            // A quad that came back as two triangles is one glyph: its halves come one after the other.
+            halfQuad = vertices == 3 && !halfQuad;
+            if (vertices == 3 && !halfQuad) {
+                Glyph& last = glyphs.back();
+                std::tie(last.left, last.right) =
+                    std::pair(std::min(last.left, g.left), std::max(last.right, g.right));
+                std::tie(last.low, last.high) =
+                    std::pair(std::min(last.low, g.low), std::max(last.high, g.high));
+                std::tie(last.u, last.v) = std::pair(std::min(last.u, g.u), std::min(last.v, g.v));
+            } else {
+                glyphs.push_back(g);
+            }
+        }
+        const auto rounded = [](float value) { return text(std::round(value * 100.0f) / 100.0f); };
+        std::string lines;
+        for (size_t first = 0, next = 0; first < glyphs.size(); first = next) {
+            std::string line;
+            const auto penX = [&glyphs](size_t k) {
+                return (glyphs[k].left + glyphs[k].right - HelpText.slant) / 2;
+            };
+            for (next = first; next < glyphs.size() &&
+                               std::fabs((glyphs[next].low + glyphs[next].high) -
+                                         (glyphs[first].low + glyphs[first].high)) < 0.02f &&
+                               (next == first || penX(next) > penX(next - 1));
+                 ++next) {
+                const int column = static_cast<int>(std::lround(glyphs[next].u * 16.0f));
+                const int row = static_cast<int>(std::lround((0.875f - glyphs[next].v) * 8.0f));
+                line += static_cast<char>(32 + row * 16 + column);
+            }
+            const Glyph& g = glyphs[first];
+            const float size = next - first > 1
+                                   ? (penX(next - 1) - penX(first)) / (next - first - 1) / HelpText.advance
+                                   : (g.high - g.low) / 2;
+            lines += "  " + rounded(penX(first)) + " " + rounded((g.low + g.high) / 2) + " size " +
+                     rounded(size) + " colour " + numbers(g.colour, 3) + " \"" + line + "\"\n";
+        }
+        return lines;
+    }
+
+    std::vector<uint32_t> fileWords_;
     Park park_{64, 64};
     FakePlatform& fake_ = park_.fake;
     std::map<std::string, std::unique_ptr<VirtualPad>> pads_;
@@ -548,9 +711,16 @@ TEST_P(Transcripts, GiveBackTheSameText) {
     const std::string path =
         std::string(RAMPIX_SOURCE_DIR) + "/tests/data/transcripts/" + GetParam() + ".txt";
     const Bytes stored = readFile(path);
+    ASSERT_FALSE(stored.empty()) << path << " is missing or empty";
     const std::string expected(stored.begin(), stored.end());
-    const std::string got = Session().run(expected);
-    if (std::getenv("RAMPIX_UPDATE_TRANSCRIPTS")) writeFile(path, Bytes(got.begin(), got.end()));
+    std::vector<std::string> problems;
+    const std::string got = Session().run(expected, problems);
+    ::Pad.stop();
+    for (const std::string& problem : problems) ADD_FAILURE() << GetParam() << ".txt " << problem;
+    if (updateRequested("RAMPIX_UPDATE_TRANSCRIPTS") && problems.empty()) {
+        writeFile(path, Bytes(got.begin(), got.end()));
+        std::printf("wrote %s\n", path.c_str());
+    }
     // Line by line, so that a failure names the command.
     std::istringstream wanted(expected), actual(got);
     std::string command, want, have;
@@ -559,11 +729,33 @@ TEST_P(Transcripts, GiveBackTheSameText) {
         ASSERT_EQ(have, want) << GetParam() << ".txt line " << line << ", after " << command;
         want = have = "";
     }
-    ::Pad.stop();
+}
+
+// A transcript that could pass without its verdict fails: cut short, an unknown command, a command after
+// the end line.
+TEST(TranscriptRunner, RefusesScriptsThatCannotGiveAVerdict) {
+    const struct {
+        const char* script;
+        const char* problem;
+    } cases[] = {
+        {"> random\n  16807\n", "no end line: the transcript is cut short"},
+        {"# only a comment\n", "no end line: the transcript is cut short"},
+        {"> seed 5\n> randum\n> end\n", "line 2: unknown command randum"},
+        {"> end\n> random\n", "line 2: a command after the end line"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> problems;
+        Session().run(c.script, problems);
+        ASSERT_FALSE(problems.empty()) << c.script;
+        EXPECT_EQ(problems[0], c.problem);
+    }
+    std::vector<std::string> none;
+    Session().run("> seed 1\n> random\n> end\n", none);
+    EXPECT_TRUE(none.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Of, Transcripts,
                          ::testing::Values("keys", "menus", "pointer", "ride", "pad", "world", "terrain",
-                                           "files", "startup"),
+                                           "files", "startup", "screens"),
                          [](const ::testing::TestParamInfo<const char*>& p) { return std::string(p.param); });
 }  // namespace
