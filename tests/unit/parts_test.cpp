@@ -1,4 +1,4 @@
-// The small parts: random numbers, the frame pacer, the help layout, the texture catalogue and the dialog
+// The small parts: random numbers, the frame pacer, the texture catalogue and the dialog
 // manager's widget slots.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@
 #include "support/fake_platform.h"
 #include "textures/texture_catalogue.h"
 #include "ui/dialog_manager.h"
-#include "ui/help_screens.h"
 #include "ui/slider_item.h"
 
 TEST(Random, RangeGivesEveryWholeNumberBelowIt) {
@@ -80,28 +79,6 @@ TEST(FramePacer, TrustsAWaitingSwapUntilFramesComeTooFast) {
     const int64_t lastWakeUp = wakeUps.back();
     pace(pacer, {5.0});
     EXPECT_EQ(wakeUps.back() - lastWakeUp, 16666667);
-}
-
-TEST(HelpScreens, LayoutFromTheWindowSizeAndLinesThatFitTheirColumns) {
-    const HelpLayout tall = helpLayout(600), low = helpLayout(200);
-    const InfoLayout info = infoLayout(1024, 768);
-    const int lastOffset = kStandardControlLines[std::size(kStandardControlLines) - 1].yOffset;
-    // The second block of a low window starts below it; divisions truncate towards zero.
-    EXPECT_EQ(
-        (std::vector<int>{tall.titleY, tall.firstBlockY, tall.secondBlockY, tall.secondBlockY + lastOffset,
-                          low.titleY, low.firstBlockY, low.secondBlockY, info.x, info.y, info.linesY}),
-        (std::vector<int>{552, 529, 254, -91, 184, 161, -113, 256, 729, 687}));
-    const auto check = [](const char* text, bool key) {
-        const std::string line = text, column = line.substr(0, kHelpKeyColumn);
-        EXPECT_LT(line.size(), 80u) << text;
-        EXPECT_TRUE(!key ||
-                    (column.find_first_not_of(' ') != std::string::npos && column.back() == ' ' &&
-                     line.size() > static_cast<size_t>(kHelpKeyColumn) && line[kHelpKeyColumn] != ' '))
-            << text;
-    };
-    for (const HelpLine& line : kSpecialControlLines) check(line.text, line.kind == HelpLineKind::Key);
-    for (const HelpLine& line : kStandardControlLines) check(line.text, line.kind == HelpLineKind::Key);
-    for (const InfoLine& line : kInfoLines) check(line.text, false);
 }
 
 // A failed load keeps its slot; slots past the count or the capacity hold no texture.
