@@ -311,6 +311,7 @@ class Session {
             Prefs.cameraMode = 1;
             Keyboard = KeyboardState();
             Pointer = PointerState();
+            Pointer.screen = &Screen;
             Skater.resetRide(Prefs);
         }
         if (verb == "look") Skater.look(0);
@@ -524,6 +525,8 @@ class Session {
         Screen.clearPasses = 0;
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
+        Pointer.screen = &Screen;
+        Pointer.warpToCentre();  // as the start-up leaves it; the warp itself is forgotten below
         Keyboard = KeyboardState();
         Sounds.enabled = 0;
         Dialogs.command = executeDialogCommand;
