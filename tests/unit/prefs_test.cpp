@@ -66,25 +66,6 @@ mode_t modeOf(const char* path) {
     struct stat info;
     return lstat(path, &info) == 0 ? info.st_mode : 0;
 }
-}  // namespace
-
-// A file whose mode denies its owner the write is kept whoever saves, root included (the access check
-// alone lets root write anything).
-TEST_F(PrefsFile, AReadOnlyFileIsKeptForEveryUser) {
-    PrefsRecord prefs = defaults();
-    ASSERT_EQ(prefs.savePrefs("Rampix"), 0);
-    const Bytes old = readFile("Rampix.pref");
-    chmod("Rampix.pref", 0444);
-    Prefs = prefs;
-    Prefs.fovDegrees = 42;
-    savePrefsOnCommand();
-    EXPECT_STREQ(StatusLine.text, "Could NOT Save Prefs");
-    EXPECT_EQ(readFile("Rampix.pref"), old);
-    EXPECT_EQ(modeOf("Rampix.pref") & 07777, 0444u);
-    expectOnlyThePreferenceFile();
-}
-
-namespace {
 
 // Runs in the working folder as an ordinary user; returns what went wrong ("" when all is well).
 std::string checkProtection() {
