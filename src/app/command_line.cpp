@@ -6,13 +6,16 @@
 namespace {
 constexpr const char* kUsage =
     "Usage: rampix [--max-fps=N] [GLUT options]\n"
+    "       rampix --show-settings | --set NAME=VALUE...\n"
     "       rampix --help | --version\n"
     "A 3-D virtual skatepark on a heightmap.\n"
     "\n"
-    "  --max-fps=N  draw at most N frames a second, 0 to 1000 (0 = as fast as possible);\n"
-    "               by default the screen's refresh rate\n"
-    "  -h, --help   show this help and exit\n"
-    "  --version    show the version and exit\n"
+    "  --max-fps=N      draw at most N frames a second, 10 to 1000, or 0 = as fast as\n"
+    "                   possible; by default the screen's refresh rate\n"
+    "  --show-settings  print every setting of the preference file as NAME = VALUE\n"
+    "  --set NAME=VALUE...  change settings in the preference file and exit\n"
+    "  -h, --help       show this help and exit\n"
+    "  --version        show the version and exit\n"
     "GLUT's own options (-display NAME, -geometry WxH+X+Y, -sync, ...) go to GLUT.\n"
     "\n"
     "Rampix reads its images (font_256.bmp, controls_128.bmp, metalplate128.bmp, sand.bmp,\n"
@@ -22,6 +25,9 @@ constexpr const char* kUsage =
     "the rampix command runs it in ~/.local/share/rampix.\n"
     "In the game ? shows the keys. The manual: man 6 rampix\n";
 
+// Below ten frames a second every frame would be a stall, which the game clock shortens: the game
+// would run in slow motion.
+constexpr int kFewestFps = 10;
 constexpr int kMostFps = 1000;
 
 // freeglut's options under X; the first two take a value.
@@ -35,7 +41,7 @@ CommandLine failure(const std::string& line) {
     return result;
 }
 
-// A whole number from 0 to kMostFps, or -1.
+// 0 or a whole number from kFewestFps to kMostFps; otherwise -1.
 int framesPerSecond(const std::string& text) {
     if (text.empty() || text.size() > 4) return -1;
     int value = 0;
@@ -43,7 +49,7 @@ int framesPerSecond(const std::string& text) {
         if (c < '0' || c > '9') return -1;
         value = value * 10 + (c - '0');
     }
-    return value <= kMostFps ? value : -1;
+    return value == 0 || (value >= kFewestFps && value <= kMostFps) ? value : -1;
 }
 }  // namespace
 
@@ -68,6 +74,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             result.message = "rampix " RAMPIX_VERSION "\n";
             return result;
         }
+        if (argument == "--show-settings" || argument == "--set") {
+            result.exitStatus = 0;
+            result.settingsAction = argument == "--set" ? SettingsAction::Set : SettingsAction::Show;
+            result.assignments.assign(argv + i + 1, argv + argc);
+            if (result.settingsAction == SettingsAction::Set && result.assignments.empty())
+                return failure("--set needs at least one NAME=VALUE");
+            if (result.settingsAction == SettingsAction::Show && !result.assignments.empty())
+                return failure("--show-settings takes no arguments");
+            return result;
+        }
         std::string value;
         if (argument.compare(0, 10, "--max-fps=") == 0)
             value = argument.substr(10);
@@ -81,7 +97,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             return failure("unexpected argument '" + argument + "'");
         result.maxFps = framesPerSecond(value);
         if (result.maxFps < 0)
-            return failure("--max-fps takes a whole number from 0 to 1000, not '" + value + "'");
+            return failure("--max-fps takes 0 or a whole number from 10 to 1000, not '" + value + "'");
     }
     return result;
 }

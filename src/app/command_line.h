@@ -3,11 +3,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// --show-settings and --set act on the preference file instead of running the game.
+enum class SettingsAction { None, Show, Set };
 
 struct CommandLine {
     int exitStatus = -1;  // -1 = run the game; otherwise print the message and exit with this status
     std::string message;  // for standard output when the status is 0, standard error otherwise
     int maxFps = -1;      // -1 = the screen's refresh rate, 0 = as fast as possible
+    SettingsAction settingsAction = SettingsAction::None;  // with exitStatus 0 and no message
+    std::vector<std::string> assignments;                  // the NAME=VALUE words after --set
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);

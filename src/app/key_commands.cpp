@@ -120,8 +120,10 @@ void stepTessellation(int delta) {
     rebuildTerrainSurface();
 }
 
+// Decided by what the window really is, which a loaded or reset setting does not change; the setting
+// records the state the key leaves.
 void toggleFullScreen() {
-    Prefs.fullScreen = Prefs.fullScreen == 0 ? 1 : 0;
+    Prefs.fullScreen = platform.isFullScreen() ? 0 : 1;
     if (Prefs.fullScreen == 1) {
         platform.fullScreen();
         Screen.clearPasses = 1;

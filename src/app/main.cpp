@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/renderer_warm_up.h"
+#include "app/settings_commands.h"
 #include "app/startup.h"
 #include "app/terrain_images.h"
 #include "base/driver_pin.h"
@@ -15,6 +16,8 @@
 
 int main(int argc, char** argv) {
     const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (commandLine.settingsAction == SettingsAction::Show) return showSettings();
+    if (commandLine.settingsAction == SettingsAction::Set) return setSettings(commandLine.assignments);
     if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
     pinGraphicsDriver();
     glutInit(&argc, argv);

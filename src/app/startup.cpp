@@ -71,6 +71,7 @@ void wireRider() {
     Skater.prefs = &Prefs;
     Skater.clock = &Clock;
     Skater.pointer = &Pointer;
+    Pointer.screen = &Screen;
     Skater.keys = &Keyboard;
     Skater.ground = &Terrain;
 }
@@ -150,6 +151,10 @@ void initOnce() {
     setUpWaveGenerators();
     printProgress("Particle Init...\n");
     setUpSunSprite();
+    // The park's time begins with its first sound, the start-up wind, on the clock the later gusts
+    // are timed by; the splash before it does not count.
+    Clock.restart();
+    Sounds.clock = &Clock;
     Sounds.output.start();
     Sounds.play("WIND2.wav", 2.0f, 1);
     HeightGrid.heights = HeightCells;

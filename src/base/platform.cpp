@@ -13,6 +13,10 @@ int noModifiers() {
 void noAction() {}
 void noExit(int) {}
 void noReshape(int, int) {}
+int notFullScreen() {
+    return 0;
+}
 }  // namespace
 
-Platform platform = {noTime, noWarp, noCursor, noModifiers, noAction, noReshape, noAction, noAction, noExit};
+Platform platform = {noTime,    noWarp,   noCursor, noModifiers, noAction,
+                     noReshape, noAction, noAction, noExit,      notFullScreen};

@@ -14,6 +14,7 @@ struct Platform {
     void (*postRedisplay)();  // while the window cannot be seen, waits for news from the window system
     void (*swapBuffers)();    // and then waits for the next frame's deadline where frames are paced
     void (*exitProgram)(int status);  // ends the program; the only way the program ends itself
+    int (*isFullScreen)();            // 1 when the window is, or is about to be, full screen
 };
 
 // The active implementation. Until one is installed every call is a harmless no-op returning 0.

@@ -75,6 +75,11 @@ void glutGoFullScreen() {
 void glutReshape(int width, int height) {
     windowRequest = {true, false, width, height};
 }
+// A request not yet carried out counts as done, so a second press in the same frame undoes the first.
+int glutIsFullScreen() {
+    if (windowRequest.pending) return windowRequest.fullScreen ? 1 : 0;
+    return glutGet(GLUT_FULL_SCREEN) != 0 ? 1 : 0;
+}
 // The idle callback asks for every frame. While the window cannot be seen it sleeps instead until
 // the X server has news, such as the next change of visibility.
 void glutRedisplay() {
@@ -96,7 +101,7 @@ void glutSwap() {
 
 void installGlutPlatform() {
     platform = {glutElapsedMs, glutWarp,      glutCursor, glutModifierBits, glutGoFullScreen,
-                glutReshape,   glutRedisplay, glutSwap,   exitNow};
+                glutReshape,   glutRedisplay, glutSwap,   exitNow,          glutIsFullScreen};
 }
 
 void startFramePacing(int maxFps) {

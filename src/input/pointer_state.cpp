@@ -2,6 +2,7 @@
 #include "input/pointer_state.h"
 
 #include "base/platform.h"
+#include "base/screen_view.h"
 #include "settings/prefs.h"
 
 void PointerState::trackPointer(int px, int py, const PrefsRecord& prefs, int windowHeight) {
@@ -59,11 +60,19 @@ void PointerState::ageButtons() {
 void PointerState::updateCursor(const PrefsRecord& prefs, int menuActive) {
     if (!menuActive && (prefs.fullScreen || prefs.cameraMode)) {
         platform.setCursor(CursorShape::None);
-        platform.warpPointer(warpX, warpY);
+        warpToCentre();
     } else {
         platform.setCursor(CursorShape::Arrow);
     }
     // A stale position from another camera mode, or the menu's overlay coordinates, must not turn
     // the Manual view.
     if (prefs.cameraMode == kCameraManual) x = y = 0;
+}
+
+void PointerState::warpToCentre() {
+    if (screen) {
+        warpX = screen->width / 2;
+        warpY = screen->height / 2;
+    }
+    platform.warpPointer(warpX, warpY);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 class PrefsRecord;
+class ScreenView;
 
 enum ButtonState { kButtonUp = 0, kButtonPressed = 1, kButtonHeld = 2, kButtonReleased = 3 };
 enum MouseButton { kLeftButton = 0, kMiddleButton = 1, kRightButton = 2 };
@@ -22,7 +23,11 @@ class PointerState {
     // Hides the cursor and re-centres the pointer while the view follows the mouse; shows the arrow
     // while a menu is open or in a window with the Auto camera.
     void updateCursor(const PrefsRecord& prefs, int menuActive);
+    // Puts the pointer back in the middle of the window, the point the next look is measured from: a
+    // fixed point would leave a small window, and with it the look, the clicks and the keys.
+    void warpToCentre();
 
+    const ScreenView* screen = nullptr;  // the window's size; without it the warp point stays put
     int warpX = 500;
     int warpY = 500;
     int x = 0;

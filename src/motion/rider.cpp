@@ -7,7 +7,6 @@
 
 #include "base/frame_clock.h"
 #include "base/math_helpers.h"
-#include "base/platform.h"
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
 #include "motion/wave_generator.h"
@@ -71,7 +70,7 @@ void Rider::look(int paused) {
                 heading = static_cast<float>(heading + pointer->x * 0.15 * prefs->mouseSensitivity);
                 pitch = wrapAngle(pitch);
                 heading = wrapAngle(heading);
-                platform.warpPointer(pointer->warpX, pointer->warpY);
+                pointer->warpToCentre();
                 pointer->moved = 0;
             }
             break;

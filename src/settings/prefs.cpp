@@ -171,7 +171,9 @@ bool savedMode(const std::string& target, mode_t& mode) {
     struct stat info;
     if (stat(target.c_str(), &info) == 0) {
         mode = info.st_mode & 07777;
-        // A file the user made read-only protects their settings: it is not replaced.
+        // A file the user made read-only protects their settings: it is not replaced. The mode bit
+        // is asked too, because the access check always grants root the write.
+        if ((info.st_mode & S_IWUSR) == 0) return false;
         return faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
     }
     const mode_t mask = umask(0);

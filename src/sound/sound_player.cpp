@@ -3,19 +3,13 @@
 
 #include <cstdio>
 
-#include "base/platform.h"
-
-namespace {
-double elapsedSeconds() {
-    return platform.elapsedMs() * 0.001;
-}
-}  // namespace
+#include "base/frame_clock.h"
 
 void SoundPlayer::play(const char* fileName, float duration, int force) {
     if (!enabled) return;
-    const float t = static_cast<float>(elapsedSeconds());
+    const float t = clock ? clock->now : 0.0f;
     if (busyUntil < t || force) {
-        busyUntil = static_cast<float>(elapsedSeconds() + duration);
+        busyUntil = t + duration;
         lastEndTime = busyUntil;
         std::snprintf(lastStarted, sizeof lastStarted, "%s", fileName);
         output.playFile(fileName);

@@ -130,3 +130,16 @@ TEST(ExtremePrefs, RandomFiniteRecordsAreRiddenAndDrawnWithoutBreakingThePicture
             ADD_FAILURE() << "record " << record << ":" << wrong << " (" << ErrorText.text << ")";
     }
 }
+
+// The wind comes back 20 to 40 s of game time after the start-up wind ended, however long the splash.
+TEST(World, TheWindKeepsItsRhythmAfterALongSplash) {
+    Park park(16, 16);
+    for (park.fake.elapsedMs = 0; park.fake.elapsedMs <= 45000; park.fake.elapsedMs += 50) Clock.tick();
+    ASSERT_TRUE(park.start());
+    Clock.restart();  // as the first game frame does
+    EXPECT_FLOAT_EQ(Sounds.lastEndTime, 2.0f) << "the start-up wind fills the park's first two seconds";
+    while (Sounds.lastEndTime == 2.0f && Clock.now < 60.0f) park.runFrames(1);
+    EXPECT_FLOAT_EQ(Sounds.busyUntil, Clock.now + 0.1f) << "the wind, 0.1 s long";
+    EXPECT_GE(Clock.now, 22.0f);
+    EXPECT_LE(Clock.now, 42.0f);
+}

@@ -367,6 +367,7 @@ class Session {
             Prefs.cameraMode = 1;
             Keyboard = KeyboardState();
             Pointer = PointerState();
+            Pointer.screen = &Screen;
             Skater.resetRide(Prefs);
         }
         if (verb == "look") Skater.look(0);
@@ -600,6 +601,8 @@ class Session {
         Screen.clearPasses = 0;
         Screen.width = Screen.height = 600;
         Pointer = PointerState();
+        Pointer.screen = &Screen;
+        Pointer.warpToCentre();  // as the start-up leaves it; the warp itself is forgotten below
         Keyboard = KeyboardState();
         Sounds.enabled = 1;
         Sounds.busyUntil = Sounds.lastEndTime = 0.0f;

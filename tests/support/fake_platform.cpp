@@ -10,11 +10,18 @@ FakePlatform::FakePlatform() : previous_(platform), outer_(active) {
                 [](int x, int y) { active->warps.emplace_back(x, y); },
                 [](CursorShape shape) { active->cursors.push_back(shape); },
                 [] { return active->modifiers; },
-                [] { ++active->fullScreenCalls; },
-                [](int width, int height) { active->reshapes.emplace_back(width, height); },
+                [] {
+                    ++active->fullScreenCalls;
+                    active->windowFullScreen = 1;
+                },
+                [](int width, int height) {
+                    active->reshapes.emplace_back(width, height);
+                    active->windowFullScreen = 0;
+                },
                 [] {},
                 [] { ++active->swaps; },
-                [](int status) { active->exits.push_back(status); }};
+                [](int status) { active->exits.push_back(status); },
+                [] { return active->windowFullScreen; }};
 }
 
 FakePlatform::~FakePlatform() {

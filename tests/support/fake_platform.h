@@ -14,6 +14,7 @@ struct FakePlatform {
     std::vector<CursorShape> cursors;
     std::vector<std::pair<int, int>> reshapes;
     int fullScreenCalls = 0;
+    int windowFullScreen = 1;  // the window starts full screen; the requests above change it
     int swaps = 0;
     std::vector<int> exits;  // the status of every exit the program asked for
     FakePlatform();

@@ -92,6 +92,20 @@ void XSession::showWindow(const char* title, bool shown) {
     XSync(display_, False);
 }
 
+void XSession::resizeWindow(const char* title, int width, int height) {
+    if (const Window w = findWindow(display_, title))
+        XResizeWindow(display_, w, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XSync(display_, False);
+}
+
+bool XSession::pointerInWindow(const char* title, int& x, int& y) {
+    const Window w = findWindow(display_, title);
+    Window root, child;
+    int rootX, rootY;
+    unsigned mask;
+    return w && XQueryPointer(display_, w, &root, &child, &rootX, &rootY, &x, &y, &mask);
+}
+
 void XSession::key(const char* keysymName, bool press, bool release) {
     Display* d = display_;
     const KeySym sym = XStringToKeysym(keysymName);

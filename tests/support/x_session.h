@@ -26,6 +26,11 @@ class XSession {
     bool waitForWindow(const char* title, int timeoutMs);
     // Maps or unmaps the window with this title, as a window manager restores or iconifies it.
     void showWindow(const char* title, bool shown);
+    // Sizes the window with this title, as a user does through a window manager.
+    void resizeWindow(const char* title, int width, int height);
+    // The pointer's position in the window with this title (negative or beyond its size: outside it);
+    // false when there is no such window.
+    bool pointerInWindow(const char* title, int& x, int& y);
     // A key by X keysym name ("q", "Escape", "F1", "exclam"), with Shift where the keyboard map needs it.
     void key(const char* keysymName, bool press = true, bool release = true);
     void keyDown(const char* keysymName) { key(keysymName, true, false); }

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/frame_clock.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 
@@ -34,14 +35,18 @@ size_t firstNonZero(const Samples& samples, size_t from) {
 // signals alone. Four sounds stay in memory, the one played longest ago giving way to a fifth.
 TEST(SoundPlayer, SilentFailuresAndTheSoundsKeptInMemory) {
     FakePlatform fake;
+    FrameClock clock;
     SoundPlayer player;
+    player.clock = &clock;
     player.enabled = 1;
     player.output.shutdown();  // never started
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     EXPECT_EQ(player.output.start(), 1);
     fake.elapsedMs = 30000;
+    clock.tick();
+    clock.restart();  // game time 0, the window system's clock at 30 s
     player.play("missing.wav", 2.0f, 1);
-    EXPECT_FLOAT_EQ(player.lastEndTime, 32.0f);
+    EXPECT_FLOAT_EQ(player.lastEndTime, 2.0f);
     player.output.shutdown();
 
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -55,9 +60,10 @@ TEST(SoundPlayer, SilentFailuresAndTheSoundsKeptInMemory) {
     const std::string garbage = folder.write("garbage.wav", Bytes(300, 'x'));
     const std::string longName(AudioOutput::kMaxNameLength + 10, 'a');
     for (const char* name : {"missing.wav", garbage.c_str(), longName.c_str(), (const char*)nullptr}) {
-        fake.elapsedMs += 1000;
+        fake.elapsedMs += 50;
+        clock.tick();
         player.play(name, 0.5f, 1);
-        EXPECT_FLOAT_EQ(player.busyUntil, static_cast<float>(fake.elapsedMs * 0.001 + 0.5));
+        EXPECT_FLOAT_EQ(player.busyUntil, clock.now + 0.5f);
         EXPECT_EQ(player.output.queuedBytes(), 0u);
     }
     // Four sounds stay in memory; a fifth takes the place of the one played longest ago.
