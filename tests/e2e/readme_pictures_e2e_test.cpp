@@ -40,12 +40,6 @@ int whiteInMenuColumn(const Bytes& rgb) {
     return white;
 }
 
-// How many pixels are not black.
-int litPixels(const Bytes& rgb) {
-    int lit = 0;
-    for (size_t i = 0; i + 2 < rgb.size(); i += 3) lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 30;
-    return lit;
-}
 }  // namespace
 
 TEST(ReadmePictures, TheParkRiddenAndThePopUpMenuOverIt) {
@@ -72,7 +66,6 @@ TEST(ReadmePictures, TheParkRiddenAndThePopUpMenuOverIt) {
 
     ASSERT_EQ(park.size(), static_cast<size_t>(kWidth * kHeight * 3));
     ASSERT_EQ(menu.size(), park.size());
-    EXPECT_GT(litPixels(park), kWidth * kHeight / 3) << "the park fills much of the screen";
     EXPECT_GT(whiteInMenuColumn(menu), 1500) << "the menu's words show";
     EXPECT_LT(whiteInMenuColumn(park) * 10, whiteInMenuColumn(menu)) << "only with the menu open";
     if (const char* pictures = std::getenv("RAMPIX_README_PICTURES")) {
