@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "base/file_places.h"
+
 namespace {
 constexpr const char* kUsage =
     "Usage: rampix [--max-fps=N] [GLUT options]\n"
@@ -21,9 +23,22 @@ constexpr const char* kUsage =
     "Rampix reads its images (font_256.bmp, controls_128.bmp, metalplate128.bmp, sand.bmp,\n"
     "cloud2128.bmp, dirt128.bmp, marblewhite128.bmp, metalrough128.bmp, nuclear128.bmp,\n"
     "rocks128.bmp, water128.bmp, wood128.bmp, sun_256.bmp, bump_128.bmp, bump3.bmp) and sounds\n"
-    "(WIND2.wav, hit.wav) from its working folder and keeps its settings in Rampix.pref there;\n"
-    "the rampix command runs it in ~/.local/share/rampix.\n"
-    "In the game ? shows the keys. The manual: man 6 rampix\n";
+    "(WIND2.wav, hit.wav) ";
+constexpr const char* kUsageEnd = "In the game ? shows the keys. The manual: man 6 rampix\n";
+
+// The usage with the folders this run reads from and writes to.
+std::string usage() {
+    const FilePlaces& places = filePlaces();
+    std::string text = kUsage;
+    if (places.dataFolder.empty())
+        text += "from the working folder, and keeps its settings in Rampix.pref there.\n";
+    else
+        text += "from\n" + shownFolder(places.dataFolder) + "\nand keeps its settings in " +
+                (places.settingsFolder.empty() ? std::string("Rampix.pref in the working folder")
+                                               : shownFolder(places.settingsFolder) + "/Rampix.pref") +
+                ".\n";
+    return text + kUsageEnd;
+}
 
 // Below ten frames a second every frame would be a stall, which the game clock shortens: the game
 // would run in slow motion.
@@ -37,7 +52,7 @@ constexpr const char* kGlutOptions[] = {"-display", "-geometry", "-direct", "-in
 CommandLine failure(const std::string& line) {
     CommandLine result;
     result.exitStatus = 2;
-    result.message = "rampix: " + line + "\n" + kUsage;
+    result.message = "rampix: " + line + "\n" + usage();
     return result;
 }
 
@@ -66,7 +81,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         if (glutOption) continue;
         if (argument == "--help" || argument == "-h") {
             result.exitStatus = 0;
-            result.message = kUsage;
+            result.message = usage();
             return result;
         }
         if (argument == "--version") {

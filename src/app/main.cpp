@@ -11,14 +11,18 @@
 #include "app/settings_commands.h"
 #include "app/startup.h"
 #include "app/terrain_images.h"
+#include "app/window_identity.h"
 #include "base/driver_pin.h"
+#include "base/file_places.h"
 #include "base/platform.h"
 
 int main(int argc, char** argv) {
+    decideFilePlaces();
     const CommandLine commandLine = parseCommandLine(argc, argv);
     if (commandLine.settingsAction == SettingsAction::Show) return showSettings();
     if (commandLine.settingsAction == SettingsAction::Set) return setSettings(commandLine.assignments);
     if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
+    settleFilePlaces();
     pinGraphicsDriver();
     glutInit(&argc, argv);
     installGlutPlatform();
@@ -28,6 +32,7 @@ int main(int argc, char** argv) {
     // coordinates match the screen.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
+    nameWindow();
     startFramePacing(commandLine.maxFps);
     glutFullScreen();
     installSplashCallbacks();

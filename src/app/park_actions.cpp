@@ -1,8 +1,16 @@
 // The shared game actions.
 #include "app/park_actions.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "app/globals.h"
 #include "app/terrain_images.h"
+#include "base/file_places.h"
 
 void togglePopupMenu(MenuToggleSource source) {
     const bool fromMouse = source == MenuToggleSource::MouseButton;
@@ -30,15 +38,38 @@ void requestExit() {
     Sounds.play("hit.wav", 0.5f, 1);
 }
 
+const char* prefsBaseName() {
+    static const std::string baseName = filePlaces().prefsBaseName();
+    return baseName.c_str();
+}
+
+int loadPrefsFile() {
+    const int result = Prefs.loadPrefs(prefsBaseName());
+    const std::string path = std::string(prefsBaseName()) + ".pref";
+    struct stat info;
+    if (result == 0 || stat(path.c_str(), &info) != 0) return result;  // no file: nothing to explain
+    if (!S_ISREG(info.st_mode))
+        std::fprintf(stderr, "rampix: %s refused: not a preference file but a folder or device\n",
+                     path.c_str());
+    else if (info.st_size < static_cast<off_t>(PrefsRecord::kFileSize))
+        std::fprintf(stderr, "rampix: %s refused: %lld bytes, too short for a preference file (%zu bytes)\n",
+                     path.c_str(), static_cast<long long>(info.st_size), PrefsRecord::kFileSize);
+    else
+        std::fprintf(stderr, "rampix: %s refused: cannot be read (%s)\n", path.c_str(), std::strerror(errno));
+    return result;
+}
+
 int savePrefsOnCommand() {
-    const int result = Prefs.savePrefs(kPrefsBaseName);
+    // An installed game makes its settings folder with the first save.
+    filePlaces().makeSettingsFolder();
+    const int result = Prefs.savePrefs(prefsBaseName());
     StatusLine.setText(result == 0 ? "Saved Prefs" : "Could NOT Save Prefs");
     return result;
 }
 
 int loadPrefsOnCommand() {
     const int cameraMode = Prefs.cameraMode;
-    const int result = Prefs.loadPrefs(kPrefsBaseName);
+    const int result = loadPrefsFile();
     if (result == 0) {
         Prefs.cameraMode = cameraMode;
         Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);

@@ -1,8 +1,10 @@
 // The game's actions that keys, menus, mouse buttons and other devices share, each written once.
 #pragma once
 
-// The preference file is "Rampix.pref" in the working folder.
-constexpr const char* kPrefsBaseName = "Rampix";
+// The preference file, "Rampix.pref" in the settings folder, without its ".pref".
+const char* prefsBaseName();
+// Loads the preference file, saying on stderr why a file that is there was refused. 0 = loaded.
+int loadPrefsFile();
 
 // The pop-up menu opens and closes a little differently from the backquote key and from the right
 // mouse button: the button clears the buttons' states when opening, and each asks for the screen

@@ -172,7 +172,7 @@ void initVars() {
     Flags.paused = 0;
     Flags.exitStartTime = 0.0f;
     if (prefsLoadedOnce == 0) {
-        printProgress(Prefs.loadPrefs(kPrefsBaseName) == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
+        printProgress(loadPrefsFile() == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
     }
     Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);
     selectTerrainImage();

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "base/file_places.h"
+
 namespace {
 // What the program asks of the device; SDL converts to whatever the hardware really takes.
 constexpr int kDeviceFrequency = 44100;
@@ -106,7 +108,7 @@ AudioOutput::CachedSound& AudioOutput::slotToReuse() {
 // A file that cannot be played is remembered too, so it is not read again on every play.
 void AudioOutput::loadSound(CachedSound& slot, const char* fileName) {
     std::strcpy(slot.name, fileName);
-    SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
+    SDL_RWops* file = SDL_RWFromFile(filePlaces().dataPath(fileName).c_str(), "rb");
     if (!file) return;
     const Sint64 fileSize = SDL_RWsize(file);
     if (fileSize < 0 || fileSize > kMaxFileBytes) {

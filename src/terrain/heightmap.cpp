@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
+#include "base/file_places.h"
 #include "base/math_helpers.h"
 #include "textures/bmp_reader.h"
 
@@ -103,9 +105,11 @@ bool canOpen(const char* fileName) {
 }  // namespace
 
 int Heightmap::loadFromBmp(const char* fileName, float scale) {
-    if (fileName == nullptr || !canOpen(fileName)) return 1;
+    if (fileName == nullptr) return 1;
+    const std::string path = filePlaces().dataPath(fileName);
+    if (!canOpen(path.c_str())) return 1;
     BmpImage image;
-    if (!readBmpFile(fileName, image)) return 0;
+    if (!readBmpFile(path.c_str(), image)) return 0;
     const int side = image.width;
     if (image.height != side || side < kMinImageSide || side > kMaxSide) return 0;
     size = side;

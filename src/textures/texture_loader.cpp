@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "base/file_places.h"
 #include "textures/bmp_reader.h"
 
 namespace {
@@ -52,7 +53,7 @@ unsigned uploadRgbaTexture(const uint8_t* pixels, int width, int height, int mip
 
 unsigned loadBmpTexture(const char* fileName, int alphaValue, int alphaThreshold, int mipmapped) {
     BmpImage image;
-    if (!readBmpFile(fileName, image)) return 0;
+    if (!readBmpFile(filePlaces().dataPath(fileName).c_str(), image)) return 0;
     const std::vector<uint8_t> rgba = makeRgbaPixels(image, alphaValue, alphaThreshold);
     return uploadRgbaTexture(rgba.data(), image.width, image.height, mipmapped);
 }

@@ -65,8 +65,13 @@ TEST(BadFiles, StartsRunAndQuitCleanly) {
         ScratchFolder folder(c.data);
         damageImages(folder, c.images);
         writePrefs(folder, c.prefsBytes);
+        // An empty working folder would send the game to the build's data: point it at the empty folder.
+        const std::vector<std::string> environment =
+            c.data ? std::vector<std::string>{}
+                   : std::vector<std::string>{"RAMPIX_DATA_DIR=" + folder.path(),
+                                              "XDG_CONFIG_HOME=" + folder.path()};
         for (int run = 0; run < (c.save ? 2 : 1); ++run) {
-            Rampix app(x, folder.path());
+            Rampix app(x, folder.path(), environment);
             ASSERT_EQ(app.passSplash(), "");
             const char* prefsLine = run || c.prefsBytes >= 172 ? "Loaded Prefs.\n" : "No Prefs found.\n";
             EXPECT_NE(app.output().find(prefsLine), std::string::npos) << app.output();

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bmp.h"
-#include "png.h"
+#include "png_codec.h"
 #include "wav.h"
 
 // Stored expectations (pictures, transcripts) are written anew only when this variable is exactly "1".
@@ -81,32 +81,7 @@ inline Bytes bmpBytes(int width, int height, Colour colour) {
     return bmpBytes(width, height, [colour](int, int) { return colour; });
 }
 
-// Reads back a PNG of the generator's form (8-bit RGB or RGBA as channels says, stored deflate blocks,
-// no row filters): the pixels top row first. False for anything else.
+// Reads back a stored picture (any PNG) as 8-bit RGB or RGBA as channels says, top row first.
 inline bool decodeStoredPng(const std::string& path, int* width, int* height, Bytes* rgb, int channels = 3) {
-    const Bytes b = readFile(path);
-    const auto be32 = [&b](size_t at) {
-        return static_cast<uint32_t>(b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]);
-    };
-    if (b.size() < 33 || b[24] != 8 || b[25] != (channels == 4 ? 6 : 2)) return false;
-    *width = static_cast<int>(be32(16));
-    *height = static_cast<int>(be32(20));
-    Bytes zlib;
-    for (size_t at = 8; at + 12 <= b.size(); at += 12 + be32(at))
-        if (std::string(b.begin() + at + 4, b.begin() + at + 8) == "IDAT")
-            zlib.insert(zlib.end(), b.begin() + at + 8, b.begin() + at + 8 + be32(at));
-    Bytes raw;
-    for (size_t at = 2; at + 5 <= zlib.size();) {
-        const size_t length = zlib[at + 1] | zlib[at + 2] << 8;
-        raw.insert(raw.end(), zlib.begin() + at + 5, zlib.begin() + at + 5 + length);
-        if (zlib[at] & 1) break;
-        at += 5 + length;
-    }
-    const size_t row = static_cast<size_t>(*width) * channels;
-    rgb->clear();
-    for (size_t at = 0; at + row + 1 <= raw.size(); at += row + 1) {
-        if (raw[at] != 0) return false;
-        rgb->insert(rgb->end(), raw.begin() + at + 1, raw.begin() + at + 1 + row);
-    }
-    return rgb->size() == row * *height;
+    return decodePng(path, width, height, rgb, channels);
 }

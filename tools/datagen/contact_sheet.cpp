@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "bmp.h"
-#include "emblem.h"
 #include "font_atlas.h"
-#include "png.h"
+#include "icon.h"
+#include "png_codec.h"
 #include "terrain_images.h"
 
 namespace {
@@ -77,14 +77,15 @@ bool writeContactSheet(const std::string& pngPath, const std::string& dataDir) {
         e.composited = overChecker(e.stored);
         entries.push_back(e);
     }
-    // The emblem carries a real alpha channel; show it the same way.
-    const Bytes emblem = makeEmblemRgba(makeMetalPlate());
-    Entry icon{"icon (rampix.png)", Image(kEmblemSize, kEmblemSize), Image(kEmblemSize, kEmblemSize)};
-    for (int i = 0; i < kEmblemSize * kEmblemSize; ++i) {
-        const Rgb c{emblem[4 * i] / 255.0f, emblem[4 * i + 1] / 255.0f, emblem[4 * i + 2] / 255.0f};
-        const int x = i % kEmblemSize, y = i / kEmblemSize;
-        icon.stored.at(x, y) = c * (emblem[4 * i + 3] / 255.0f);
-        icon.composited.at(x, y) = mix(checker(x, y), c, emblem[4 * i + 3] / 255.0f);
+    // The icon carries a real alpha channel; show it the same way.
+    constexpr int kIconSide = 128;
+    const Bytes iconRgba = makeIconRgba(kIconSide);
+    Entry icon{"icon (128 x 128)", Image(kIconSide, kIconSide), Image(kIconSide, kIconSide)};
+    for (int i = 0; i < kIconSide * kIconSide; ++i) {
+        const Rgb c{iconRgba[4 * i] / 255.0f, iconRgba[4 * i + 1] / 255.0f, iconRgba[4 * i + 2] / 255.0f};
+        const int x = i % kIconSide, y = i / kIconSide;
+        icon.stored.at(x, y) = c * (iconRgba[4 * i + 3] / 255.0f);
+        icon.composited.at(x, y) = mix(checker(x, y), c, iconRgba[4 * i + 3] / 255.0f);
     }
     entries.push_back(icon);
 

@@ -1,7 +1,10 @@
 // rampix_datagen: makes every picture and sound Rampix reads. The same inputs always give the same
 // bytes: all randomness comes from fixed seeds.
 //
-//   rampix_datagen --data DIR --icon FILE.png [--font FONT.ttf]   the program's data and icon
+//   rampix_datagen --data DIR --icons DIR --app-id ID --window-icon FILE.inc [--font FONT.ttf]
+//       the program's data; the desktop icons DIR/scalable/apps/ID.svg and DIR/NxN/apps/ID.png; the
+//       window's icons as C++ source
+//   rampix_datagen --recompress FILE.png...                        PNGs written anew, same pixels
 //   rampix_datagen --contact-sheet OUT.png DIR                     every picture in DIR on one sheet
 //   rampix_datagen --zoom OUT.png IN.bmp FACTOR                    one picture enlarged
 //   rampix_datagen --bmp-corpus DIR                                small BMPs to seed a fuzzer
@@ -14,10 +17,10 @@
 #include "bmp.h"
 #include "bmp_corpus.h"
 #include "contact_sheet.h"
-#include "emblem.h"
 #include "font_atlas.h"
 #include "height_images.h"
-#include "png.h"
+#include "icon.h"
+#include "png_codec.h"
 #include "sounds.h"
 #include "sun.h"
 #include "terrain_images.h"
@@ -67,21 +70,55 @@ bool makeDirectoryFor(const std::string& path) {
     return !error;
 }
 
-bool generate(const std::string& dataDir, const std::string& iconPath, const std::string& fontPath) {
-    if (!makeDirectoryFor(dataDir + "/") || !makeDirectoryFor(iconPath)) return false;
+struct Outputs {
+    std::string dataDir, iconsDir, appId, windowIcon, fontPath = RAMPIX_DEFAULT_FONT;
+};
+
+bool writeText(const std::string& path, const std::string& text) {
+    return makeDirectoryFor(path) && writeFile(path, Bytes(text.begin(), text.end()));
+}
+
+bool writeIcons(const Outputs& out) {
+    for (int size : kIconSizes) {
+        const std::string folder = out.iconsDir + "/" + std::to_string(size) + "x" + std::to_string(size);
+        const std::string path = folder + "/apps/" + out.appId + ".png";
+        const Bytes png = encodePng(size, size, 4, makeIconRgba(size));
+        if (png.empty() || !makeDirectoryFor(path) || !writeFile(path, png)) return false;
+    }
+    return writeText(out.iconsDir + "/scalable/apps/" + out.appId + ".svg", makeIconSvg()) &&
+           writeText(out.windowIcon, makeWindowIconSource());
+}
+
+// Re-encoded in place; the pixels stay exactly as they were.
+bool recompress(int count, char** paths) {
+    for (int i = 0; i < count; ++i) {
+        int width = 0, height = 0;
+        Bytes rgb;
+        if (!decodePng(paths[i], &width, &height, &rgb)) return false;
+        const Bytes png = encodePng(width, height, 3, rgb);
+        if (png.empty() || !writeFile(paths[i], png)) return false;
+    }
+    return true;
+}
+
+bool generate(const Outputs& out) {
+    const std::string& dataDir = out.dataDir;
+    const std::string& fontPath = out.fontPath;
+    if (!makeDirectoryFor(dataDir + "/") || !writeIcons(out)) return false;
     Image font;
     if (!makeFontAtlas(fontPath, &font) || !writeBmp(dataDir + "/font_256.bmp", font)) return false;
     for (const Picture& picture : kPictures) {
         if (!writeBmp(dataDir + "/" + picture.name, picture.make())) return false;
     }
     return writeFile(dataDir + "/WIND2.wav", encodeWav(makeWind(), kSampleRate)) &&
-           writeFile(dataDir + "/hit.wav", encodeWav(makeHit(), kSampleRate)) &&
-           writeFile(iconPath, encodePng(kEmblemSize, kEmblemSize, 4, makeEmblemRgba(makeMetalPlate())));
+           writeFile(dataDir + "/hit.wav", encodeWav(makeHit(), kSampleRate));
 }
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: rampix_datagen --data DIR --icon FILE.png [--font FONT.ttf]\n"
+                 "usage: rampix_datagen --data DIR --icons DIR --app-id ID --window-icon FILE.inc "
+                 "[--font FONT.ttf]\n"
+                 "       rampix_datagen --recompress FILE.png...\n"
                  "       rampix_datagen --contact-sheet OUT.png DIR\n"
                  "       rampix_datagen --zoom OUT.png IN.bmp FACTOR\n"
                  "       rampix_datagen --bmp-corpus DIR\n");
@@ -98,21 +135,25 @@ int main(int argc, char** argv) {
         ok = writeZoom(argv[2], argv[3], std::atoi(argv[4]));
     } else if (mode == "--bmp-corpus" && argc == 3) {
         ok = makeDirectoryFor(std::string(argv[2]) + "/") && writeBmpCorpus(argv[2]);
+    } else if (mode == "--recompress" && argc > 2) {
+        ok = recompress(argc - 2, argv + 2);
     } else {
-        std::string dataDir, iconPath, fontPath = RAMPIX_DEFAULT_FONT;
+        Outputs out;
         for (int i = 1; i + 1 < argc; i += 2) {
             const std::string option = argv[i];
-            if (option == "--data")
-                dataDir = argv[i + 1];
-            else if (option == "--icon")
-                iconPath = argv[i + 1];
-            else if (option == "--font")
-                fontPath = argv[i + 1];
-            else
-                return usage();
+            std::string* value = option == "--data"          ? &out.dataDir
+                                 : option == "--icons"       ? &out.iconsDir
+                                 : option == "--app-id"      ? &out.appId
+                                 : option == "--window-icon" ? &out.windowIcon
+                                 : option == "--font"        ? &out.fontPath
+                                                             : nullptr;
+            if (!value) return usage();
+            *value = argv[i + 1];
         }
-        if (argc % 2 == 0 || dataDir.empty() || iconPath.empty() || fontPath.empty()) return usage();
-        ok = generate(dataDir, iconPath, fontPath);
+        if (argc % 2 == 0 || out.dataDir.empty() || out.iconsDir.empty() || out.appId.empty() ||
+            out.windowIcon.empty() || out.fontPath.empty())
+            return usage();
+        ok = generate(out);
     }
     return ok ? 0 : 1;
 }
