@@ -19,6 +19,7 @@
 int main(int argc, char** argv) {
     decideFilePlaces();
     const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (commandLine.settingsAction != SettingsAction::None) takeOverOldSettingsFile();
     if (commandLine.settingsAction == SettingsAction::Show) return showSettings();
     if (commandLine.settingsAction == SettingsAction::Set) return setSettings(commandLine.assignments);
     if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);

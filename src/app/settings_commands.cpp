@@ -9,11 +9,12 @@
 #include <cstring>
 
 #include "app/park_actions.h"
+#include "base/file_places.h"
 #include "settings/prefs.h"
 
 namespace {
 std::string prefsFileName() {
-    return std::string(kPrefsBaseName) + ".pref";
+    return std::string(prefsBaseName()) + ".pref";
 }
 
 // What the game would start with: the file when it loads, else the defaults (the Manual camera and
@@ -23,7 +24,7 @@ int startingRecord(PrefsRecord& record) {
     record.setDefaults();
     record.cameraMode = kCameraManual;
     record.imageIndex = 0;
-    if (record.loadPrefs(kPrefsBaseName) == 0) return 0;
+    if (record.loadPrefs(prefsBaseName()) == 0) return 0;
     FILE* file = std::fopen(prefsFileName().c_str(), "rb");
     if (file) std::fclose(file);
     return file == nullptr && errno == ENOENT ? 1 : 2;
@@ -106,7 +107,8 @@ int setSettings(const std::vector<std::string>& assignments) {
         }
         changes += std::string(changes.empty() ? "" : ", ") + field->name + " = " + valueText(record, *field);
     }
-    if (record.savePrefs(kPrefsBaseName) != 0) {
+    filePlaces().makeSettingsFolder();
+    if (record.savePrefs(prefsBaseName()) != 0) {
         std::fprintf(stderr, "rampix: could not save %s; it is as it was\n", prefsFileName().c_str());
         return 1;
     }

@@ -163,8 +163,12 @@ void decideFilePlaces() {
     places = FilePlaces::find(programPath());
 }
 
-void settleFilePlaces() {
+void takeOverOldSettingsFile() {
     takeOverOldSettings(places);
+}
+
+void settleFilePlaces() {
+    takeOverOldSettingsFile();
     const std::string unreadable = places.unreadableDataFiles();
     if (!unreadable.empty())
         std::fprintf(stderr, "rampix: cannot read these data files in %s, going on without them: %s\n",

@@ -35,8 +35,11 @@ struct FilePlaces {
 const FilePlaces& filePlaces();
 // Decides the places for this run (reading and writing nothing).
 void decideFilePlaces();
-// When the game starts: takes over an old-place preference file (a note on stderr) and says on stderr,
-// once, which data files cannot be read.
+// Takes over an old-place preference file once (a note on stderr); the game and the settings commands
+// call it before they read the settings.
+void takeOverOldSettingsFile();
+// When the game starts: takes over an old-place preference file and says on stderr, once, which data
+// files cannot be read.
 void settleFilePlaces();
 
 // This program's own path, from /proc/self/exe ("" when it cannot be told).
