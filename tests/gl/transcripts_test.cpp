@@ -585,7 +585,7 @@ class Session {
                 << numbers(waves_.rate, waves_.channelCount) << ", phases "
                 << numbers(waves_.phase, waves_.channelCount) << "\n";
         }
-        if (verb == "text") say << drawnText(w[1] == "info", arg(2), arg(3));
+        if (verb == "text") say << drawnText(w[1], arg(2), arg(3), w[4].empty() ? 0.0f : at(4));
         if (verb == "fps") {  // a frame counted at a game time
             FpsCounter.countFrame(at(1));
             say << "  next second " << FpsCounter.nextSecond << ", shown " << FpsCounter.framesShown
@@ -629,9 +629,10 @@ class Session {
         return hex;
     }
 
-    // The help or the info screen drawn into a window of the given size, as GL's feedback gives it back:
-    // each line's pen position (the left glyph's middle), glyph size, colour and text.
-    static std::string drawnText(bool info, int width, int height) {
+    // The help or the info screen, or the title crawl at a game time, drawn into a window of the given
+    // size, as GL's feedback gives it back: each line's pen position (the left glyph's middle), glyph
+    // size, colour and text.
+    static std::string drawnText(const std::string& screen, int width, int height, float now) {
         const int oldWidth = Screen.width, oldHeight = Screen.height;
         std::tie(Screen.width, Screen.height) = std::pair(width, height);
         Screen.setLetterbox(0);
@@ -640,7 +641,9 @@ class Session {
         std::vector<float> buffer(1 << 20);
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
         glRenderMode(GL_FEEDBACK);
-        info ? drawInfoScreen(HelpText, Screen, "Rampix") : drawHelpScreen(HelpText, Screen);
+        if (screen == "help") drawHelpScreen(HelpText, Screen);
+        if (screen == "info") drawInfoScreen(HelpText, Screen, "Rampix");
+        if (screen == "title") drawTitleCrawl(TitleText, Screen, now);
         const int count = glRenderMode(GL_RENDER);
         std::tie(Screen.width, Screen.height) = std::pair(oldWidth, oldHeight);
         Screen.setLetterbox(0);
