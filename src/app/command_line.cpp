@@ -5,12 +5,16 @@
 
 namespace {
 constexpr const char* kUsage =
-    "Usage: rampix [--max-fps=N] [GLUT options]\n"
+    "Usage: rampix [--max-fps=N] [--record|--replay|--timedemo FILE] [GLUT options]\n"
     "       rampix --help | --version\n"
     "A 3-D virtual skatepark on a heightmap.\n"
     "\n"
     "  --max-fps=N  draw at most N frames a second, 0 to 1000 (0 = as fast as possible);\n"
     "               by default the screen's refresh rate\n"
+    "  --record FILE    keep the ride (every clock reading and input) in FILE as it is played\n"
+    "  --replay FILE    play the ride in FILE again at its pace, then say \"Replay matches\"\n"
+    "                   (exit status 0) or \"Replay diverged at frame N\" (1); q or Esc stops it\n"
+    "  --timedemo FILE  play the ride in FILE as fast as it draws and print the frame rate\n"
     "  -h, --help   show this help and exit\n"
     "  --version    show the version and exit\n"
     "GLUT's own options (-display NAME, -geometry WxH+X+Y, -sync, ...) go to GLUT.\n"
@@ -20,7 +24,8 @@ constexpr const char* kUsage =
     "rocks128.bmp, water128.bmp, wood128.bmp, sun_256.bmp, bump_128.bmp, bump3.bmp) and sounds\n"
     "(WIND2.wav, hit.wav) from its working folder and keeps its settings in Rampix.pref there;\n"
     "the rampix command runs it in ~/.local/share/rampix.\n"
-    "In the game ? shows the keys. The manual: man 6 rampix\n";
+    "In the game ? shows the keys; k saves the picture in ~/Pictures/Rampix (or the folder\n"
+    "XDG_PICTURES_DIR names). The manual: man 6 rampix\n";
 
 constexpr int kMostFps = 1000;
 
@@ -45,6 +50,32 @@ int framesPerSecond(const std::string& text) {
     }
     return value <= kMostFps ? value : -1;
 }
+
+// The ride options: each takes a file; only one of them at a time.
+struct RideOption {
+    const char* name;
+    RideMode mode;
+};
+constexpr RideOption kRideOptions[] = {
+    {"--record", RideMode::Record}, {"--replay", RideMode::Replay}, {"--timedemo", RideMode::Timedemo}};
+
+// "" when the argument at i is no ride option or was taken (i then at its file); else the problem.
+std::string takeRideOption(int argc, const char* const* argv, int& i, CommandLine& result, bool& taken) {
+    const std::string argument = argv[i];
+    for (const RideOption& option : kRideOptions) {
+        const std::string name = option.name;
+        const bool joined = argument.compare(0, name.size() + 1, name + "=") == 0;
+        if (argument != name && !joined) continue;
+        taken = true;
+        if (result.ride != RideMode::Live) return "only one of --record, --replay and --timedemo at a time";
+        std::string file = joined ? argument.substr(name.size() + 1) : (i + 1 < argc ? argv[++i] : "");
+        if (file.empty()) return name + " needs a file";
+        result.ride = option.mode;
+        result.ridePath = file;
+    }
+    return "";
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
@@ -68,6 +99,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             result.message = "rampix " RAMPIX_VERSION "\n";
             return result;
         }
+        bool rideOption = false;
+        const std::string rideProblem = takeRideOption(argc, argv, i, result, rideOption);
+        if (!rideProblem.empty()) return failure(rideProblem);
+        if (rideOption) continue;
         std::string value;
         if (argument.compare(0, 10, "--max-fps=") == 0)
             value = argument.substr(10);

@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include "app/ride_recording.h"
+
 struct CommandLine {
     int exitStatus = -1;  // -1 = run the game; otherwise print the message and exit with this status
     std::string message;  // for standard output when the status is 0, standard error otherwise
     int maxFps = -1;      // -1 = the screen's refresh rate, 0 = as fast as possible
+    RideMode ride = RideMode::Live;
+    std::string ridePath;  // the ride file of --record, --replay or --timedemo
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);

@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/renderer_warm_up.h"
+#include "app/ride_recording.h"
 #include "app/startup.h"
 #include "app/terrain_images.h"
 #include "base/driver_pin.h"
@@ -16,16 +17,19 @@
 int main(int argc, char** argv) {
     const CommandLine commandLine = parseCommandLine(argc, argv);
     if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
+    if (const int refused = prepareRide(commandLine.ride, commandLine.ridePath); refused >= 0) return refused;
     pinGraphicsDriver();
     glutInit(&argc, argv);
     installGlutPlatform();
+    wrapPlatformForRide();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(Screen.width, Screen.height);
     // Without a window manager nothing places the window: put it at the origin so pointer
     // coordinates match the screen.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
-    startFramePacing(commandLine.maxFps);
+    // A timing run draws as fast as it can; its simulation keeps the ride's clock.
+    startFramePacing(commandLine.ride == RideMode::Timedemo ? 0 : commandLine.maxFps);
     glutFullScreen();
     installSplashCallbacks();
     initGraphicsState();

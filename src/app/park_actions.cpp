@@ -2,6 +2,7 @@
 #include "app/park_actions.h"
 
 #include "app/globals.h"
+#include "app/ride_recording.h"
 #include "app/terrain_images.h"
 
 void togglePopupMenu(MenuToggleSource source) {
@@ -31,14 +32,14 @@ void requestExit() {
 }
 
 int savePrefsOnCommand() {
-    const int result = Prefs.savePrefs(kPrefsBaseName);
+    const int result = savePlayerPrefs(Prefs, kPrefsBaseName);
     StatusLine.setText(result == 0 ? "Saved Prefs" : "Could NOT Save Prefs");
     return result;
 }
 
 int loadPrefsOnCommand() {
     const int cameraMode = Prefs.cameraMode;
-    const int result = Prefs.loadPrefs(kPrefsBaseName);
+    const int result = loadPlayerPrefs(Prefs, kPrefsBaseName);
     if (result == 0) {
         Prefs.cameraMode = cameraMode;
         Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);

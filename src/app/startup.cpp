@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/park_actions.h"
+#include "app/ride_recording.h"
 #include "app/terrain_images.h"
 #include "base/platform.h"
 #include "base/random.h"
@@ -167,7 +168,7 @@ void initVars() {
     Flags.paused = 0;
     Flags.exitStartTime = 0.0f;
     if (prefsLoadedOnce == 0) {
-        printProgress(Prefs.loadPrefs(kPrefsBaseName) == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
+        printProgress(loadPlayerPrefs(Prefs, kPrefsBaseName) == 0 ? "Loaded Prefs.\n" : "No Prefs found.\n");
     }
     Skater.fieldOfView = static_cast<float>(Prefs.fovDegrees);
     selectTerrainImage();

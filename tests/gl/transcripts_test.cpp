@@ -288,10 +288,9 @@ class Session {
                 say << "\n";
             }
         }
-        if (verb == "held") {  // the key of the frame, then the keys held back for the frames after it
+        if (verb == "held") {  // the key of the frame, then the keys queued for the frames after it
             say << "  key " << Keyboard.key << "\n";
-            for (int key = Keyboard.takeHeldKey(); key; key = Keyboard.takeHeldKey())
-                say << "  held " << key << "\n";
+            for (InputEvent held; Events.take(held);) say << "  held " << held.code << "\n";
         }
         if (verb == "args") {
             std::vector<const char*> argv = {"rampix"};
