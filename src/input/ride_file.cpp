@@ -115,6 +115,7 @@ bool readOutcome(Reader& in, Ride& ride) {
     const uint64_t length = in.varint();
     if (in.failed || kind < 1 || kind > 3 || length > Ride::kLargestOutcome) return false;
     outcome.kind = static_cast<RideOutcomeKind>(kind);
+    outcome.frame = static_cast<int>(ride.frames.size()) - 1;
     const uint8_t* bytes = in.take(static_cast<size_t>(length));
     if (!bytes) return false;
     outcome.bytes.assign(bytes, bytes + length);
@@ -229,6 +230,27 @@ void RideWriter::finish() {
     const uint64_t hash = hashBytes(bytes_.data(), bytes_.size());
     bytes_.push_back(kEndTag);
     putLittle(bytes_, hash, 8);
+}
+
+std::vector<uint8_t> encodeRide(const Ride& ride) {
+    RideWriter writer(ride.width, ride.height, ride.startMs, ride.clockOffsetBits);
+    size_t outcome = 0;
+    const auto outcomesUpTo = [&](int frame) {
+        for (; outcome < ride.outcomes.size() && ride.outcomes[outcome].frame <= frame; ++outcome)
+            writer.outcome(ride.outcomes[outcome]);
+    };
+    outcomesUpTo(-1);
+    for (size_t f = 0; f < ride.frames.size(); ++f) {
+        const RideFrame& frame = ride.frames[f];
+        writer.frame(frame.clockMs);
+        for (int k = 0; k < frame.eventCount; ++k)
+            writer.event(ride.events[static_cast<size_t>(frame.firstEvent + k)]);
+        outcomesUpTo(static_cast<int>(f));
+        if (frame.hasDigest) writer.digest(frame.digest);
+    }
+    outcomesUpTo(static_cast<int>(ride.frames.size()));
+    writer.finish();
+    return writer.bytes();
 }
 
 bool parseRide(const uint8_t* data, size_t size, Ride& ride, std::string& why) {

