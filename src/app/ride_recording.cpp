@@ -91,16 +91,18 @@ void endOfRide(int status) {
             std::fprintf(stderr, "rampix: could NOT write the ride %s: %s\n", ridePath.c_str(), why.c_str());
             if (status == 0) status = 1;
         }
-    } else if (mode == RideMode::Timedemo) {
-        printTimings();
-        status = 0;
-    } else if (mode == RideMode::Replay) {
+    } else if (playing()) {
         if (frameIndex != static_cast<int>(ride.frames.size()) - 1) noteDivergence(frameIndex);
+        if (mode == RideMode::Timedemo) {
+            frameSeconds.push_back((monotonicNs() - lastFrameNs) * 1e-9);
+            printTimings();
+        }
         if (divergedAt < 0)
             std::printf("Replay matches\n");
         else
             std::printf("Replay diverged at frame %d\n", divergedAt);
-        status = divergedAt < 0 ? 0 : 1;
+        // A timing run reports its figures whatever the ride did.
+        status = divergedAt < 0 || mode == RideMode::Timedemo ? 0 : 1;
     }
     std::fflush(stdout);
     live.exitProgram(status);

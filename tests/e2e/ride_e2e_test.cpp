@@ -77,3 +77,58 @@ TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
     EXPECT_GE(reported, frame) << diverged;
     EXPECT_LE(reported, frame + kDigestFrames) << diverged;
 }
+
+namespace {
+const std::string kStoredRide = std::string(RAMPIX_SOURCE_DIR) + "/tests/data/rides/park_tour.ride";
+
+// The stored ride anew, from a fixed script of keys and mouse look (no clicks, so the ride plays the
+// same in a window of any size): about 25 seconds around the park with the picture, bumps, wire
+// frame, letterbox, frame-rate clock and menu changed on the way.
+void recordStoredRide(XSession& x) {
+    ScratchFolder folder;
+    Rampix app(x, folder.path(), {}, "", {"--record", kStoredRide});
+    ASSERT_EQ(app.passSplash("space"), "");
+    sleepMs(2500);
+    for (int lap = 0; lap < 2; ++lap) {
+        x.keyDown("Up");
+        for (int step = 0; step < 120; ++step) x.moveTo(lap ? 470 : 530, 500), sleepMs(50);
+        x.keyUp("Up");
+        pressKeys(x, lap ? "w w w l l c" : "i o o c u u d", 300);
+    }
+    pressKeys(x, "grave Down Down Right grave F12 F11", 300);
+    EXPECT_EQ(app.quit(), "");
+}
+}  // namespace
+
+// With RAMPIX_RENEW_RIDES=1 the stored ride is recorded anew first.
+TEST(Rides, TheStoredRideTimesItselfUnpaced) {
+    XSession x;
+    if (std::getenv("RAMPIX_RENEW_RIDES")) recordStoredRide(x);
+    Ride stored;
+    std::string why;
+    ASSERT_TRUE(readRideFile(kStoredRide, stored, why)) << why;
+    ScratchFolder folder;
+    Rampix app(x, folder.path(), {}, "", {"--timedemo", kStoredRide});
+    ASSERT_EQ(app.waitForExit(120000), 0) << app.output() << app.errors();
+    const std::string figures = "Timedemo: " + std::to_string(stored.frames.size()) + " frames in ";
+    EXPECT_TRUE(has(app.output(), figures)) << app.output();
+    EXPECT_TRUE(has(app.output(), " frames a second; frame time median ")) << app.output();
+    EXPECT_EQ(app.errors(), "");
+}
+
+TEST(Rides, BadRideFilesAreRefusedWithOneLine) {
+    ScratchFolder folder;
+    writeFile(folder.file("empty.ride"), {});
+    Bytes later = readFile(kStoredRide);
+    ASSERT_GT(later.size(), 8u);
+    later[8] = 9;
+    writeFile(folder.file("later.ride"), later);
+    for (const char* name : {"empty.ride", "later.ride", "missing.ride"}) {
+        const std::string path = folder.file(name);
+        const std::string result = runToTheEnd({RAMPIX_BINARY, "--replay", path});
+        const std::string errors = result.substr(result.rfind('|') + 1);
+        EXPECT_EQ(result.substr(0, 2), "2|") << result;
+        EXPECT_EQ(errors.rfind("rampix: " + path + ": ", 0), 0u) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    }
+}
