@@ -132,3 +132,82 @@ TEST(Rides, BadRideFilesAreRefusedWithOneLine) {
         EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     }
 }
+
+// k writes the frame as a PNG into <pictures>/Rampix, the pictures folder named in the user-dirs
+// file; keys typed while the park starts (k among them) act once it has, and standard error stays
+// silent (no complaint about modifiers asked for outside an input callback). Where the folder
+// cannot be made, the picture fails with its reason on standard error.
+TEST(Screenshots, TheKeyWritesAPngIntoThePicturesFolder) {
+    XSession x;
+    ScratchFolder folder;
+    const std::string home = folder.file("home");
+    std::filesystem::create_directories(home + "/settings");
+    const std::string dirs = "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
+    writeFile(home + "/settings/user-dirs.dirs", Bytes(dirs.begin(), dirs.end()));
+    for (const bool blocked : {false, true}) {
+        SCOPED_TRACE(blocked ? "Bilder is a file" : "Bilder can be made");
+        if (blocked) std::filesystem::remove_all(home + "/Bilder"), writeFile(home + "/Bilder", Bytes{1});
+        Rampix app(x, folder.path(), {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/settings"});
+        ASSERT_EQ(app.passSplash(nullptr), "");
+        pressKeys(x, "space Alt_L c k", 0);
+        ASSERT_TRUE(app.waitForOutput("Dialog Init...\n", 30000));
+        sleepMs(1000);
+        EXPECT_EQ(app.quit(), "");
+        if (blocked) {
+            EXPECT_EQ(app.errors(),
+                      "rampix: could NOT save the picture: " + home + "/Bilder/Rampix: Not a directory\n");
+            continue;
+        }
+        EXPECT_EQ(app.errors(), "");
+        std::vector<std::string> pictures;
+        for (const auto& entry : std::filesystem::directory_iterator(home + "/Bilder/Rampix"))
+            pictures.push_back(entry.path().string());
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_TRUE(has(app.output(), "Saved picture " + pictures[0] + "\n")) << app.output();
+        const std::string type = runToTheEnd({"/usr/bin/file", "-b", pictures[0]});
+        EXPECT_TRUE(has(type, "|PNG image data, 1024 x 768, 8-bit/color RGB")) << type;
+    }
+}
+
+// A pad button ends the splash as a click does and does nothing else; later its keys act with the
+// keyboard's modifiers last seen, and standard error stays silent. The ride shows what reached the
+// park.
+TEST(Pads, AButtonEndsTheSplashAndPadKeysStaySilent) {
+    XSession x;
+    ScratchFolder folder;
+    const std::string controls = folder.file("pad.txt");
+    const auto press = [&controls](const char* line) {
+        writeFile(controls + ".new", Bytes(line, line + std::strlen(line)));
+        std::rename((controls + ".new").c_str(), controls.c_str());
+    };
+    const std::string ride = folder.file("pad.ride");
+    Rampix app(x, folder.path(), {"LD_PRELOAD=" RAMPIX_VIRTUAL_PAD_LIBRARY, "RAMPIX_VIRTUAL_PAD=" + controls},
+               "", {"--record", ride});
+    ASSERT_EQ(app.passSplash(nullptr), "");
+    sleepMs(500);
+    press("y 1\n");  // the next ground picture in the park; here only the end of the splash
+    ASSERT_TRUE(app.waitForOutput("Dialog Init...\n", 30000)) << app.output() << app.errors();
+    sleepMs(500);
+    press("y 0\n");
+    sleepMs(300);
+    x.keyDown("Alt_L");
+    x.key("c");  // the keyboard's Alt seen with a key
+    sleepMs(300);
+    press("y 1\n");
+    sleepMs(300);
+    press("y 0\n");
+    x.keyUp("Alt_L");
+    sleepMs(300);
+    EXPECT_EQ(app.quit(), "");
+    EXPECT_EQ(app.errors(), "");
+    Ride recorded;
+    std::string why;
+    ASSERT_TRUE(readRideFile(ride, recorded, why)) << why;
+    std::string keys;
+    for (const InputEvent& event : recorded.events)
+        if (event.kind == InputKind::Key)
+            keys +=
+                std::string(1, static_cast<char>(event.code)) + " " + std::to_string(event.modifiers) + ", ";
+    // c with Alt from the keyboard, i from the pad with the modifiers last seen, then q.
+    EXPECT_EQ(keys, "c 4, i -1, q 0, ");
+}
