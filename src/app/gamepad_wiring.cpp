@@ -3,6 +3,8 @@
 // acts with those last seen, joined with the pad's own.
 #include "app/gamepad_wiring.h"
 
+#include <string>
+
 #include "app/globals.h"
 
 namespace {
@@ -49,8 +51,15 @@ void removed() {
     StatusLine.setText("Gamepad removed");
 }
 
-// The splash only waits for a press.
+// The splash only waits for a press; a pad found then is announced when the park starts.
 bool splashPressed = false;
+std::string splashPadName;
+void splashConnected(const char* name) {
+    splashPadName = name;
+}
+void splashRemoved() {
+    splashPadName.clear();
+}
 void splashHold(int moveBits, int modifiers) {
     splashPressed = splashPressed || moveBits != 0 || modifiers != 0;
 }
@@ -69,6 +78,8 @@ int noMenu() {
 }  // namespace
 
 void pollGamepad() {
+    if (!splashPadName.empty()) connected(splashPadName.c_str());
+    splashPadName.clear();
     Pad.sink = GamepadSink{holdInput, mouseButton, key, specialKey, look, menuOpen, connected, removed};
     Pad.poll(Clock.dt);
 }
