@@ -85,8 +85,8 @@ void pollGamepad() {
 }
 
 bool pollGamepadOnSplash() {
-    Pad.sink =
-        GamepadSink{splashHold, splashButton, splashKey, splashSpecialKey, nullptr, noMenu, nullptr, nullptr};
+    Pad.sink = GamepadSink{splashHold, splashButton, splashKey,       splashSpecialKey,
+                           nullptr,    noMenu,       splashConnected, splashRemoved};
     splashPressed = false;
     Pad.poll(Clock.dt);
     return splashPressed;
