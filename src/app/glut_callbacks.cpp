@@ -56,6 +56,7 @@ void installSplashCallbacks() {
     glutDisplayFunc(firstDisplay);
     glutReshapeFunc(reshapeWindow);
     glutIdleFunc(requestRedisplay);
+    glutCloseFunc(onWindowClosed);
 }
 
 void onSplashKey(unsigned char key, int, int) {
@@ -143,6 +144,10 @@ void reshapeWindow(int width, int height) {
     Screen.width = width;
     Screen.height = height;
     glViewport(0, 0, width, height);
+}
+
+void onWindowClosed() {
+    if (rideMode() != RideMode::Live) platform.exitProgram(0);
 }
 
 void requestRedisplay() {

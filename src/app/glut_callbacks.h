@@ -3,7 +3,7 @@
 // callbacks only queue what happened, with the modifiers GLUT reports there; the frame takes it in.
 #pragma once
 
-// Installs the splash-phase callbacks: keyboard, mouse, special, display, reshape, idle.
+// Installs the splash-phase callbacks: keyboard, mouse, special, display, reshape, idle, close.
 void installSplashCallbacks();
 
 // Keys typed after the one that ends the splash wait in the queue for the park; beyond these few
@@ -34,3 +34,5 @@ void onPointerMotion(int x, int y);
 void displayFrame();
 void reshapeWindow(int width, int height);
 void requestRedisplay();
+// The window closed by the window manager: GLUT ends the program next; a ride is finished first.
+void onWindowClosed();

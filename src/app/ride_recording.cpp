@@ -23,6 +23,7 @@ int frameIndex = -1;  // the frame running now
 size_t nextOutcome = 0;
 int divergedAt = -1;  // the first frame whose world differed from the recorded one
 bool digestTaken = false;
+bool stopped = false;  // by a live exit key
 int replayClockMs = 0;
 int64_t paceStartNs = 0;
 std::vector<double> frameSeconds;
@@ -83,6 +84,10 @@ void printTimings() {
 
 // Where every end of the program passes while a ride is kept or played.
 void endOfRide(int status) {
+    // GLUT calls the close callback again while the program ends: the ride is finished once.
+    static bool ended = false;
+    if (ended) return;
+    ended = true;
     if (!digestTaken && frameIndex >= 0) takeDigest();
     if (mode == RideMode::Record && writer) {
         writer->finish();
@@ -91,6 +96,9 @@ void endOfRide(int status) {
             std::fprintf(stderr, "rampix: could NOT write the ride %s: %s\n", ridePath.c_str(), why.c_str());
             if (status == 0) status = 1;
         }
+    } else if (stopped) {
+        std::printf("Replay stopped at frame %d\n", std::max(frameIndex, 0));
+        status = 3;
     } else if (playing()) {
         if (frameIndex != static_cast<int>(ride.frames.size()) - 1) noteDivergence(frameIndex);
         if (mode == RideMode::Timedemo) {
@@ -149,10 +157,9 @@ bool rideSkipsSplash() {
 }
 
 void stopRide() {
-    std::printf("Replay stopped at frame %d\n", std::max(frameIndex, 0));
-    std::fflush(stdout);
+    stopped = true;
     shutdown();
-    live.exitProgram(3);
+    platform.exitProgram(3);
 }
 
 void startRideClock() {

@@ -55,6 +55,15 @@ TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
     EXPECT_TRUE(has(played, "0|")) << played;
     EXPECT_TRUE(has(played, "\nReplay matches\n")) << played;
     EXPECT_FALSE(std::filesystem::exists(folder.file("Rampix.pref")));
+    {
+        // A live exit key stops a replay; other live keys are ignored.
+        Rampix stopped(x, folder.path(), {}, "", {"--replay", ride});
+        ASSERT_EQ(stopped.passSplash(nullptr), "");
+        pressKeys(x, "r v Escape", 300);
+        EXPECT_EQ(stopped.waitForExit(20000), 3);
+        EXPECT_TRUE(has(stopped.output(), "\nReplay stopped at frame ")) << stopped.output();
+        EXPECT_EQ(stopped.errors(), "");
+    }
 
     // The first '-' becomes '=': the rotation speed goes up instead, and the world soon differs.
     Ride changed = recorded;
