@@ -2,6 +2,7 @@
 // --timedemo (unpaced, on the ride's own clock) full-screen in a private Xvfb at each screen size.
 //   timedemo_bench [ride file] [width height ...]
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,9 @@
 #include "support/x_session.h"
 
 int main(int argc, char** argv) {
-    const std::string ride = argc > 1 ? argv[1] : RAMPIX_SOURCE_DIR "/tests/data/rides/park_tour.ride";
+    // The game runs in a scratch folder: the ride's path must not depend on this one.
+    const std::string ride =
+        std::filesystem::absolute(argc > 1 ? argv[1] : RAMPIX_SOURCE_DIR "/tests/data/rides/park_tour.ride");
     std::vector<int> sizes = {1024, 768, 1920, 1080};
     if (argc > 3) sizes.clear();
     for (int i = 2; i + 1 < argc; i += 2)

@@ -274,6 +274,11 @@ uint64_t worldDigest() {
                            Skater.fieldOfView, Skater.damping, Clock.now,      Flags.exitStartTime};
     hash = hashBytes(reinterpret_cast<const uint8_t*>(rider), sizeof rider, hash);
     hash = hashBytes(reinterpret_cast<const uint8_t*>(Skater.viewMatrix), sizeof Skater.viewMatrix, hash);
+    // The camera's wandering, which the speeds steer even while the view follows the mouse.
+    for (const WaveGenerator* wander : {&AngleWander, &PositionWander}) {
+        hash = hashBytes(reinterpret_cast<const uint8_t*>(wander->phase), sizeof wander->phase, hash);
+        hash = hashBytes(reinterpret_cast<const uint8_t*>(wander->rate), sizeof wander->rate, hash);
+    }
     const int state[] = {Flags.paused,          Flags.menuActive, Flags.helpVisible, Flags.infoVisible,
                          Dialogs.currentDialog, Dialogs.depth,    Pointer.x,         Pointer.y,
                          Keyboard.moveKeys,     Keyboard.altDown};
