@@ -3,6 +3,7 @@
 #include "app/ride_recording.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -31,6 +32,21 @@ constexpr int kFieldsOfKind[kInputKindCount] = {
     kCode | kState,           // PadButton
     kPlace,                   // PadLook
 };
+
+// What the program can take: keys are bytes, buttons and modifiers few, places within reach of any
+// screen. Anything else in a file is damage, refused before it reaches the program.
+constexpr int kFarthest = 1 << 20;
+bool near(int place) {
+    return place >= -kFarthest && place <= kFarthest;
+}
+bool inRange(const InputEvent& event) {
+    const int fields = kFieldsOfKind[static_cast<int>(event.kind)];
+    const bool button = event.kind == InputKind::MouseButton || event.kind == InputKind::PadButton;
+    const int largestCode = event.kind == InputKind::Key ? 255 : button ? 15 : 65535;
+    return event.code >= 0 && event.code <= largestCode && event.state >= 0 && event.state <= 1 &&
+           (!(fields & kPlace) || (near(event.x) && near(event.y))) &&
+           event.modifiers >= kLastSeenModifiers && event.modifiers <= 7;
+}
 
 void putLittle(std::vector<uint8_t>& out, uint64_t value, int size) {
     for (int i = 0; i < size; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -97,12 +113,13 @@ bool readEvent(Reader& in, int kind, int& lastX, int& lastY, Ride& ride) {
         event.y = in.whole();
     }
     if (fields & kMotion) {
+        if (!near(event.x) || !near(event.y)) return false;
         event.x = lastX += event.x;
         event.y = lastY += event.y;
     }
     event.modifiers = (fields & kModifiers) ? in.whole() : kLastSeenModifiers;
     RideFrame& frame = ride.frames.back();
-    if (in.failed || frame.eventCount == Ride::kMostEventsInFrame) return false;
+    if (in.failed || !inRange(event) || frame.eventCount == Ride::kMostEventsInFrame) return false;
     ++frame.eventCount;
     ride.events.push_back(event);
     return true;
@@ -160,6 +177,12 @@ const char* readRecords(Reader& in, const uint8_t* data, Ride& ride) {
         if (!good) return "is damaged (a record makes no sense)";
     }
     return "is cut short";
+}
+// The game clock's offset after its restart: minus the seconds the program ran before the park.
+bool saneClockOffset(uint32_t bits) {
+    float offset;
+    std::memcpy(&offset, &bits, sizeof offset);
+    return std::isfinite(offset) && std::fabs(offset) < 1e7f;
 }
 }  // namespace
 
@@ -271,7 +294,8 @@ bool parseRide(const uint8_t* data, size_t size, Ride& ride, std::string& why) {
         problem = "is cut short";
     else if (version > Ride::kVersion)
         problem = "was made by a later Rampix (its ride version is too new)";
-    else if (version < 1 || ride.startMs > static_cast<uint32_t>(std::numeric_limits<int>::max()))
+    else if (version < 1 || ride.startMs > static_cast<uint32_t>(std::numeric_limits<int>::max()) ||
+             !saneClockOffset(ride.clockOffsetBits))
         problem = "is damaged (its header makes no sense)";
     else
         problem = readRecords(in, data, ride);

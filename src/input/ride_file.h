@@ -40,7 +40,7 @@ struct RideFrame {
 
 struct Ride {
     static constexpr int kVersion = 1;
-    static constexpr size_t kLargestFile = 64u << 20;
+    static constexpr size_t kLargestFile = 8u << 20;  // hours of riding
     static constexpr size_t kLargestOutcome = 1u << 16;
     static constexpr int kMostEventsInFrame = 512;
 

@@ -62,6 +62,8 @@ TEST(RideFile, BadFilesAreRefusedWithTheirReason) {
     Bytes later = good;
     later[8] = 2;
     Bytes noFrames = encodeRide(Ride());
+    Ride wild = smallRide();
+    wild.events[0].code = 300;  // no key has that code
     const struct {
         const char* name;
         Bytes bytes;
@@ -73,6 +75,7 @@ TEST(RideFile, BadFilesAreRefusedWithTheirReason) {
         {"without its end", Bytes(good.begin(), good.end() - 9), "is cut short"},
         {"a later version", later, "was made by a later Rampix (its ride version is too new)"},
         {"no frames", noFrames, "holds no frames"},
+        {"a key out of range", encodeRide(wild), "is damaged (a record makes no sense)"},
         {"a byte more",
          [&] {
              Bytes b = good;
