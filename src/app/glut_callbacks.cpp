@@ -76,8 +76,10 @@ void onSplashMouse(int, int, int, int) {
 void onSplashSpecialKey(int, int, int) {}
 
 void firstDisplay() {
-    if (rideSkipsSplash()) Keyboard.key = ' ';
-    if (Keyboard.key == 0 && Pointer.leftButton == 0 && !pollGamepadOnSplash()) {
+    // A played ride starts at once; a live pad is read only when no key or click has come.
+    const bool ended =
+        rideSkipsSplash() || Keyboard.key != 0 || Pointer.leftButton != 0 || pollGamepadOnSplash();
+    if (!ended) {
         drawSplashFrame();
         platform.swapBuffers();
         return;

@@ -7,9 +7,15 @@
 #include "support/e2e.h"
 
 namespace {
+// A home of its own in the folder, so that screenshots stay there.
+std::vector<std::string> homeIn(const std::string& folder) {
+    std::filesystem::create_directories(folder + "/home");
+    return {"HOME=" + folder + "/home", "XDG_CONFIG_HOME"};
+}
+
 // Plays a ride file to its end; "status|standard output|standard error".
 std::string replay(XSession& x, const std::string& folder, const std::string& ride) {
-    Rampix app(x, folder, {}, "", {"--replay", ride});
+    Rampix app(x, folder, homeIn(folder), "", {"--replay", ride});
     const int status = app.waitForExit(120000);
     return std::to_string(status) + "|" + app.output() + "|" + app.errors();
 }
@@ -24,7 +30,7 @@ TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
     ScratchFolder folder;
     const std::string ride = folder.file("first.ride");
     {
-        Rampix app(x, folder.path(), {}, "", {"--record", ride});
+        Rampix app(x, folder.path(), homeIn(folder.path()), "", {"--record", ride});
         // Keys typed while the park starts wait for it, and are kept in the ride too.
         ASSERT_EQ(app.passSplash("a"), "");
         x.keyDown("Up");
@@ -34,14 +40,17 @@ TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
         pressKeys(x, "exclam minus minus at", 200);
         // The menu: open it, move its focus and change a setting, close it.
         pressKeys(x, "grave Down Right Right grave", 200);
-        pressKeys(x, "Left Left", 100);
+        pressKeys(x, "Left Left k", 100);
         EXPECT_EQ(app.quit(), "");
     }
     Ride recorded;
     std::string why;
     ASSERT_TRUE(readRideFile(ride, recorded, why)) << why;
-    // The start found no preference file; then the save, and the load of the 172 bytes it wrote.
-    ASSERT_EQ(recorded.outcomes.size(), 3u);
+    // The start found no preference file; then the save, the load of the 172 bytes it wrote, and
+    // the screenshot.
+    ASSERT_EQ(recorded.outcomes.size(), 4u);
+    EXPECT_EQ(std::tie(recorded.outcomes[3].kind, recorded.outcomes[3].status),
+              std::tuple(RideOutcomeKind::Screenshot, 0));
     EXPECT_EQ(recorded.outcomes[0].status, 1);
     EXPECT_EQ(recorded.outcomes[1].kind, RideOutcomeKind::PrefsSave);
     EXPECT_EQ(recorded.outcomes[2].kind, RideOutcomeKind::PrefsLoad);
@@ -55,6 +64,8 @@ TEST(Rides, ReplayMatchesTheRecordedRideAndSeesAChangedEvent) {
     EXPECT_TRUE(has(played, "0|")) << played;
     EXPECT_TRUE(has(played, "\nReplay matches\n")) << played;
     EXPECT_FALSE(std::filesystem::exists(folder.file("Rampix.pref")));
+    const auto pictures = std::filesystem::directory_iterator(folder.file("home/Pictures/Rampix"));
+    EXPECT_EQ(std::distance(pictures, std::filesystem::directory_iterator()), 1);
     {
         // A live exit key stops a replay; other live keys are ignored.
         Rampix stopped(x, folder.path(), {}, "", {"--replay", ride});
