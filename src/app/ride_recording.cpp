@@ -128,6 +128,16 @@ const RideOutcome* takeOutcome(RideOutcomeKind kind) {
 int prepareRide(RideMode rideModeWanted, const std::string& path) {
     mode = rideModeWanted;
     ridePath = path;
+    if (mode == RideMode::Record) {
+        // Found out now rather than after the ride: the file's folder must take it.
+        FILE* trial = std::fopen((path + ".part").c_str(), "wb");
+        if (!trial) {
+            std::fprintf(stderr, "rampix: cannot record into %s: %s\n", path.c_str(), std::strerror(errno));
+            return 2;
+        }
+        std::fclose(trial);
+        std::remove((path + ".part").c_str());
+    }
     if (!playing()) return -1;
     std::string why;
     if (!readRideFile(path, ride, why)) {

@@ -151,6 +151,9 @@ TEST(Rides, BadRideFilesAreRefusedWithOneLine) {
         EXPECT_EQ(errors.rfind("rampix: " + path + ": ", 0), 0u) << errors;
         EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     }
+    const std::string nowhere = folder.file("none/ride");
+    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--record", nowhere}),
+              "2||rampix: cannot record into " + nowhere + ": No such file or directory\n");
 }
 
 // k writes the frame as a PNG into <pictures>/Rampix, the pictures folder named in the user-dirs
