@@ -285,6 +285,10 @@ uint64_t worldDigest() {
                            Skater.fieldOfView, Skater.damping, Clock.now,      Flags.exitStartTime};
     hash = hashBytes(reinterpret_cast<const uint8_t*>(rider), sizeof rider, hash);
     hash = hashBytes(reinterpret_cast<const uint8_t*>(Skater.viewMatrix), sizeof Skater.viewMatrix, hash);
+    // The ground: its heights come from the data files and the bump option.
+    const size_t cells = static_cast<size_t>(HeightGrid.size) * static_cast<size_t>(HeightGrid.size);
+    if (cells <= static_cast<size_t>(kHeightCells))
+        hash = hashBytes(reinterpret_cast<const uint8_t*>(HeightCells), cells * sizeof(float), hash);
     // The camera's wandering, which the speeds steer even while the view follows the mouse.
     for (const WaveGenerator* wander : {&AngleWander, &PositionWander}) {
         hash = hashBytes(reinterpret_cast<const uint8_t*>(wander->phase), sizeof wander->phase, hash);

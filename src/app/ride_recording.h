@@ -1,7 +1,7 @@
 // Recording a ride, playing it again at its pace, and timing it unpaced. The world is a pure
 // function of the clock readings, the random seeds (taken from those readings) and the input of each
 // frame; a ride keeps them, the bytes of every preference load and, every kDigestFrames frames, a
-// digest of the world (rider, camera, settings) that a replay compares with its own.
+// digest of the world (rider, camera, ground, settings) that a replay compares with its own.
 #pragma once
 
 #include <cstdint>
