@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target game_bench pacing_bench frame_alloc_bench frame_cost_bench terrain_bench >/dev/null
+cmake --build "$build" -j2 --target game_bench pacing_bench timedemo_bench frame_alloc_bench frame_cost_bench terrain_bench >/dev/null
 build=$(cd "$build" && pwd)
 
 # The offscreen benchmarks start the game's globals and read its data from the working folder.
@@ -29,3 +29,6 @@ echo "== Frames and start-up of the real program in Xvfb"
 echo
 echo "== Frame pacing of the real program in Xvfb"
 "$build/bench/pacing_bench" 2> >(grep -v '^_XSERVTrans' >&2)
+echo
+echo "== The stored ride unpaced (--timedemo) in Xvfb at 1024 x 768 and 1920 x 1080"
+"$build/bench/timedemo_bench" 2> >(grep -v '^_XSERVTrans' >&2)

@@ -1,4 +1,4 @@
-// The file parsers' fuzz targets, one per build of this file (RAMPIX_FUZZ_TARGET 1, 2 or 3). A failed
+// The file parsers' fuzz targets, one per build of this file (RAMPIX_FUZZ_TARGET 1 to 4). A failed
 // property aborts with a message, which libFuzzer reports as a crash with the input that caused it.
 // The height-image and preference targets pass the bytes through a real file, as the program reads them.
 //   1 BMP reader: a refused input leaves the image untouched; an accepted one is a complete picture of
@@ -8,6 +8,9 @@
 //   3 Preference file: a load gives a record whose every ranged int lies in its safe range and every
 //     float is finite, or is refused with the record left as it was; a loaded record survives a save
 //     and a reload.
+//   4 Ride file: a refused ride is refused whole with a reason; an accepted one has every event in a
+//     frame, every count and clock reading in range, and survives writing and reading again. Each
+//     input is tried as it is and sealed with a true end mark.
 #include <unistd.h>
 
 #include <cmath>
@@ -16,7 +19,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "input/ride_file.h"
 #include "settings/prefs.h"
 #include "terrain/heightmap.h"
 #include "textures/bmp_reader.h"
@@ -64,6 +69,31 @@ void removeFile() {
     a.toBytes(first);
     b.toBytes(second);
     return a.header == b.header && std::memcmp(first, second, sizeof first) == 0;
+}
+
+[[maybe_unused]] void checkRide(const uint8_t* bytes, size_t size) {
+    Ride ride;
+    std::string why;
+    if (!parseRide(bytes, size, ride, why)) {
+        require(ride.frames.empty() && ride.events.empty() && ride.outcomes.empty() && !why.empty(),
+                "a refused ride was partly kept, or refused without a reason");
+        return;
+    }
+    size_t events = 0;
+    for (const RideFrame& frame : ride.frames) {
+        require(frame.firstEvent == static_cast<int>(events) && frame.eventCount >= 0 &&
+                    frame.eventCount <= Ride::kMostEventsInFrame && frame.clockMs >= 0,
+                "a frame's events or clock are out of range");
+        events += static_cast<size_t>(frame.eventCount);
+    }
+    require(events == ride.events.size(), "events belong to no frame");
+    for (const RideOutcome& outcome : ride.outcomes)
+        require(outcome.bytes.size() <= Ride::kLargestOutcome, "an outcome is too large");
+    const std::vector<uint8_t> again = encodeRide(ride);
+    Ride reread;
+    require(parseRide(again.data(), again.size(), reread, why) && reread.events == ride.events &&
+                reread.frames.size() == ride.frames.size(),
+            "a ride read does not survive writing and reading again");
 }
 
 [[maybe_unused]] float cells[kHeightCells];
@@ -121,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             "a cell past the grid was written");
     for (float u = -1.5f; u <= 1.5f; u += 0.37f)
         require(std::isfinite(map.sampleHeight(u, 1.0f - u)), "a sampled height is not finite");
-#else
+#elif RAMPIX_FUZZ_TARGET == 3
     uint8_t block[PrefsRecord::kFileSize] = {};
     std::memcpy(block, data, size < sizeof block ? size : sizeof block);
     PrefsRecord decoded;
@@ -145,6 +175,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PrefsRecord reloaded = startState();
     require(reloaded.loadPrefs(path.c_str()) == 0 && sameBytes(reloaded, record),
             "a saved record reloads unlike");
+#else
+    // As it comes, and with a true end mark after it, so that the records behind the check sum are
+    // reached too.
+    std::vector<uint8_t> sealed(data, data + size);
+    const uint64_t hash = hashBytes(data, size);
+    sealed.push_back('Z');
+    for (int i = 0; i < 8; ++i) sealed.push_back(static_cast<uint8_t>(hash >> (8 * i)));
+    checkRide(data, size);
+    checkRide(sealed.data(), sealed.size());
 #endif
     return 0;
 }

@@ -5,8 +5,8 @@ set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libegl-dev
             libgl1-mesa-dri libsdl2-dev libfreetype-dev fonts-dejavu-core libx11-dev libxrandr-dev libpng-dev)
-test_pkgs=(libgtest-dev xvfb xauth libx11-dev libxtst-dev x11-xserver-utils clang libclang-rt-dev
-           desktop-file-utils groff-base man-db dpkg-dev file appstream lintian devscripts x11-utils)
+test_pkgs=(libgtest-dev xvfb xauth file libx11-dev libxtst-dev x11-xserver-utils clang libclang-rt-dev
+           desktop-file-utils groff-base man-db dpkg-dev appstream lintian devscripts x11-utils)
 # devscripts brings hardening-check and x11-utils xprop, both used by the packaging and window tests.
 
 want=("${build_pkgs[@]}")

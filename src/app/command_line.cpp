@@ -7,13 +7,17 @@
 
 namespace {
 constexpr const char* kUsage =
-    "Usage: rampix [--max-fps=N] [GLUT options]\n"
+    "Usage: rampix [--max-fps=N] [--record|--replay|--timedemo FILE] [GLUT options]\n"
     "       rampix --show-settings | --set NAME=VALUE...\n"
     "       rampix --help | --version\n"
     "A 3-D virtual skatepark on a heightmap.\n"
     "\n"
     "  --max-fps=N      draw at most N frames a second, 10 to 1000, or 0 = as fast as\n"
     "                   possible; by default the screen's refresh rate\n"
+    "  --record FILE    keep the ride (every clock reading and input) in FILE as it is played\n"
+    "  --replay FILE    play the ride in FILE again at its pace, then say \"Replay matches\"\n"
+    "                   (exit status 0) or \"Replay diverged at frame N\" (1); q or Esc stops it\n"
+    "  --timedemo FILE  play the ride in FILE as fast as it draws and print the frame rate\n"
     "  --show-settings  print every setting of the preference file as NAME = VALUE\n"
     "  --set NAME=VALUE...  change settings in the preference file and exit\n"
     "  -h, --help       show this help and exit\n"
@@ -24,7 +28,7 @@ constexpr const char* kUsage =
     "cloud2128.bmp, dirt128.bmp, marblewhite128.bmp, metalrough128.bmp, nuclear128.bmp,\n"
     "rocks128.bmp, water128.bmp, wood128.bmp, sun_256.bmp, bump_128.bmp, bump3.bmp) and sounds\n"
     "(WIND2.wav, hit.wav) ";
-constexpr const char* kUsageEnd = "In the game ? shows the keys. The manual: man 6 rampix\n";
+constexpr const char* kUsageEnd = "The manual: man 6 rampix\n";
 
 // The usage with the folders this run reads from and writes to.
 std::string usage() {
@@ -37,6 +41,9 @@ std::string usage() {
                 (places.settingsFolder.empty() ? std::string("Rampix.pref in the working folder")
                                                : shownFolder(places.settingsFolder) + "/Rampix.pref") +
                 ".\n";
+    const std::string pictures = picturesFolder();
+    text += "In the game ? shows the keys; k saves the picture in " +
+            (pictures.empty() ? std::string("the pictures folder") : pictures) + "/Rampix.\n";
     return text + kUsageEnd;
 }
 
@@ -66,6 +73,32 @@ int framesPerSecond(const std::string& text) {
     }
     return value == 0 || (value >= kFewestFps && value <= kMostFps) ? value : -1;
 }
+
+// The ride options: each takes a file; only one of them at a time.
+struct RideOption {
+    const char* name;
+    RideMode mode;
+};
+constexpr RideOption kRideOptions[] = {
+    {"--record", RideMode::Record}, {"--replay", RideMode::Replay}, {"--timedemo", RideMode::Timedemo}};
+
+// "" when the argument at i is no ride option or was taken (i then at its file); else the problem.
+std::string takeRideOption(int argc, const char* const* argv, int& i, CommandLine& result, bool& taken) {
+    const std::string argument = argv[i];
+    for (const RideOption& option : kRideOptions) {
+        const std::string name = option.name;
+        const bool joined = argument.compare(0, name.size() + 1, name + "=") == 0;
+        if (argument != name && !joined) continue;
+        taken = true;
+        if (result.ride != RideMode::Live) return "only one of --record, --replay and --timedemo at a time";
+        std::string file = joined ? argument.substr(name.size() + 1) : (i + 1 < argc ? argv[++i] : "");
+        if (file.empty()) return name + " needs a file";
+        result.ride = option.mode;
+        result.ridePath = file;
+    }
+    return "";
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
@@ -99,6 +132,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
                 return failure("--show-settings takes no arguments");
             return result;
         }
+        bool rideOption = false;
+        const std::string rideProblem = takeRideOption(argc, argv, i, result, rideOption);
+        if (!rideProblem.empty()) return failure(rideProblem);
+        if (rideOption) continue;
         std::string value;
         if (argument.compare(0, 10, "--max-fps=") == 0)
             value = argument.substr(10);

@@ -8,6 +8,9 @@
 
 #include "app/gamepad_wiring.h"
 #include "app/globals.h"
+#include "app/input_handling.h"
+#include "app/ride_recording.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "app/world_drawing.h"
 #include "base/platform.h"
@@ -77,8 +80,11 @@ void checkGlError() {
 
 void runFrame() {
     glFogfv(GL_FOG_COLOR, fogColour);
+    beginRideFrame();
     Clock.tick();
-    pollGamepad();
+    noteRideFrameClock();
+    if (rideTakesLiveInput()) pollGamepad();
+    takeInput();
     if (randomRange(1.0) < 0.01) seedRandom(static_cast<unsigned>(Clock.rawMs));
     if (!Flags.paused) {
         AngleWander.advance(Clock.dt, Prefs.rotateSpeed);
@@ -115,7 +121,9 @@ void runFrame() {
     if (Flags.helpVisible) drawHelpScreen(HelpText, Screen);
     if (Prefs.fpsClockOn) FpsCounter.show();
     checkGlError();
+    takeScreenshotIfAsked();
     runFadesAndExit();
+    endRideFrame();
 
     Keyboard.key = 0;
     Keyboard.specialKey = 0;

@@ -1,41 +1,42 @@
-// The gamepad's input delivered through the same handlers the keyboard and the mouse use, and its
-// comings and goings shown on the status line.
+// The gamepad's input queued as events like the keyboard's and the mouse's, and its comings and
+// goings shown on the status line. A key the pad gives carries no modifiers of the keyboard's: it
+// acts with those last seen, joined with the pad's own.
 #include "app/gamepad_wiring.h"
 
+#include <string>
+
 #include "app/globals.h"
-#include "app/glut_callbacks.h"
-#include "app/key_commands.h"
-#include "app/park_actions.h"
 
 namespace {
-void holdInput(int moveBits, int modifiers) {
-    Keyboard.holdDeviceInput(moveBits, modifiers);
+void queue(InputKind kind, int code, int state, int x, int y, int modifiers) {
+    InputEvent event;
+    event.kind = kind;
+    event.code = code;
+    event.state = state;
+    event.x = x;
+    event.y = y;
+    event.modifiers = modifiers;
+    Events.push(event);
 }
 
-// The mouse-button callback without its pointer tracking: the pad has no position, and the
-// pointer's place is where the menu hit-tests.
+void holdInput(int moveBits, int modifiers) {
+    queue(InputKind::PadHold, moveBits, 0, 0, 0, modifiers);
+}
+
 void mouseButton(int button, int event) {
-    if (Pointer.recordButton(button, event) && button == kRightButton)
-        togglePopupMenu(MenuToggleSource::MouseButton);
+    queue(InputKind::PadButton, button, event, 0, 0, kLastSeenModifiers);
 }
 
 void key(unsigned char code) {
-    onKey(code, 0, 0);
+    queue(InputKind::Key, code, 0, 0, 0, kLastSeenModifiers);
 }
 
-// The special-key callback without its movement bits, which the pad holds through holdInput.
 void specialKey(int code) {
-    Keyboard.specialKey = code;
-    runSpecialKeyCommand(code);
+    queue(InputKind::PadSpecialKey, code, 0, 0, 0, kLastSeenModifiers);
 }
 
-// A pointer motion away from the warp point, on top of any the mouse made this frame. Only the
-// Manual camera looks with the pointer; elsewhere its place belongs to the menu.
 void look(int dx, int dy) {
-    if (Prefs.cameraMode != kCameraManual || Flags.menuActive) return;
-    const int x = Pointer.moved ? Pointer.x : 0;
-    const int y = Pointer.moved ? Pointer.y : 0;
-    onPointerMotion(Pointer.warpX + x + dx, Pointer.warpY + y + dy);
+    queue(InputKind::PadLook, 0, 0, dx, dy, kLastSeenModifiers);
 }
 
 int menuOpen() {
@@ -49,9 +50,44 @@ void connected(const char* name) {
 void removed() {
     StatusLine.setText("Gamepad removed");
 }
+
+// The splash only waits for a press; a pad found then is announced when the park starts.
+bool splashPressed = false;
+std::string splashPadName;
+void splashConnected(const char* name) {
+    splashPadName = name;
+}
+void splashRemoved() {
+    splashPadName.clear();
+}
+void splashHold(int moveBits, int modifiers) {
+    splashPressed = splashPressed || moveBits != 0 || modifiers != 0;
+}
+void splashButton(int, int event) {
+    splashPressed = splashPressed || event == kButtonDownEvent;
+}
+void splashKey(unsigned char) {
+    splashPressed = true;
+}
+void splashSpecialKey(int) {
+    splashPressed = true;
+}
+int noMenu() {
+    return 0;
+}
 }  // namespace
 
 void pollGamepad() {
+    if (!splashPadName.empty()) connected(splashPadName.c_str());
+    splashPadName.clear();
     Pad.sink = GamepadSink{holdInput, mouseButton, key, specialKey, look, menuOpen, connected, removed};
     Pad.poll(Clock.dt);
+}
+
+bool pollGamepadOnSplash() {
+    Pad.sink = GamepadSink{splashHold, splashButton, splashKey,       splashSpecialKey,
+                           nullptr,    noMenu,       splashConnected, splashRemoved};
+    splashPressed = false;
+    Pad.poll(Clock.dt);
+    return splashPressed;
 }

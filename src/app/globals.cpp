@@ -36,3 +36,4 @@ RunFlags Flags;
 
 // Started on the first working frame; its destructor lets go of the game-controller layer.
 Gamepad Pad;
+EventQueue Events;

@@ -5,6 +5,7 @@
 #include "app/splash_screen.h"
 #include "base/frame_clock.h"
 #include "base/screen_view.h"
+#include "input/event_queue.h"
 #include "input/gamepad.h"
 #include "input/keyboard_state.h"
 #include "input/pointer_state.h"
@@ -71,4 +72,6 @@ extern StarField Stars;
 extern TextureCatalogue Catalogue;
 extern float HeightCells[kHeightCells];
 extern RunFlags Flags;
-extern Gamepad Pad;  // the game controller that drives, if one is plugged in
+extern Gamepad Pad;
+extern EventQueue
+    Events;  // the input waiting for the next frame  // the game controller that drives, if one is plugged in

@@ -1,14 +1,15 @@
-// The GLUT callbacks. Input callbacks never draw: they record the input for the next frame and run
-// the key commands at once.
+// The GLUT callbacks. Input callbacks never draw and never act: they queue the input for the next
+// frame, and only they ask GLUT for the modifiers (freeglut refuses the question anywhere else).
 #include "app/glut_callbacks.h"
 
 #include <GL/freeglut.h>
 
 #include "app/dialog_commands.h"
 #include "app/frame.h"
+#include "app/gamepad_wiring.h"
 #include "app/globals.h"
-#include "app/key_commands.h"
-#include "app/park_actions.h"
+#include "app/input_handling.h"
+#include "app/ride_recording.h"
 #include "app/startup.h"
 #include "base/platform.h"
 #include "base/random.h"
@@ -16,12 +17,35 @@
 namespace {
 void installWorkingCallbacks() {
     Dialogs.command = executeDialogCommand;
-    glutKeyboardFunc(onKey);
-    glutSpecialFunc(onSpecialKey);
-    glutSpecialUpFunc(onSpecialKeyUp);
-    glutMouseFunc(onMouseButton);
-    glutPassiveMotionFunc(onPointerMotion);
-    glutMotionFunc(onPointerMotion);
+    glutKeyboardFunc(queueKey);
+    glutSpecialFunc(queueSpecialKey);
+    glutSpecialUpFunc(queueSpecialKeyUp);
+    glutMouseFunc(queueMouseButton);
+    glutPassiveMotionFunc(queuePointerMotion);
+    glutMotionFunc(queuePointerMotion);
+}
+
+InputEvent event(InputKind kind, int code, int state, int x, int y, int modifiers) {
+    InputEvent made;
+    made.kind = kind;
+    made.code = code;
+    made.state = state;
+    made.x = x;
+    made.y = y;
+    made.modifiers = modifiers;
+    return made;
+}
+
+// A replay ignores live input except the keys that end the program.
+bool liveInputTaken(int key) {
+    if (rideTakesLiveInput()) return true;
+    if (key == 27 || key == 'q' || key == 'Q') stopRide();
+    return false;
+}
+
+void takeAtOnce(const InputEvent& made) {
+    Events.push(made);
+    takeInput();
 }
 }  // namespace
 
@@ -32,13 +56,15 @@ void installSplashCallbacks() {
     glutDisplayFunc(firstDisplay);
     glutReshapeFunc(reshapeWindow);
     glutIdleFunc(requestRedisplay);
+    glutCloseFunc(onWindowClosed);
 }
 
 void onSplashKey(unsigned char key, int, int) {
-    if (Keyboard.key != 0 || Pointer.leftButton != 0)
-        Keyboard.holdKey(key);
-    else
+    if (Keyboard.key == 0 && Pointer.leftButton == 0) {
         Keyboard.key = key;
+    } else if (Events.size() < kKeysKeptFromSplash) {
+        Events.push(event(InputKind::Key, key, 0, 0, 0, platform.modifiers()));
+    }
 }
 
 void onSplashMouse(int, int, int, int) {
@@ -50,11 +76,15 @@ void onSplashMouse(int, int, int, int) {
 void onSplashSpecialKey(int, int, int) {}
 
 void firstDisplay() {
-    if (Keyboard.key == 0 && Pointer.leftButton == 0) {
+    // A played ride starts at once; a live pad is read only when no key or click has come.
+    const bool ended =
+        rideSkipsSplash() || Keyboard.key != 0 || Pointer.leftButton != 0 || pollGamepadOnSplash();
+    if (!ended) {
         drawSplashFrame();
         platform.swapBuffers();
         return;
     }
+    startRideClock();
     seedRandom(static_cast<unsigned>(Clock.rawMs));
     initOnce();
     initVars();
@@ -62,35 +92,49 @@ void firstDisplay() {
     Keyboard.key = 0;
     Pointer.leftButton = 0;
     Clock.restart();
-    while (const int key = Keyboard.takeHeldKey()) onKey(static_cast<unsigned char>(key), 0, 0);
+    noteRideClockRestart();
     glutDisplayFunc(displayFrame);
 }
 
-void onKey(unsigned char key, int, int) {
-    Screen.clearPasses = 0;
-    Keyboard.recordKey(key);
-    runKeyCommand(Keyboard.key);
+void queueKey(unsigned char key, int x, int y) {
+    if (liveInputTaken(key)) Events.push(event(InputKind::Key, key, 0, x, y, platform.modifiers()));
 }
 
-void onSpecialKey(int key, int, int) {
-    if (!KeyboardState::isCommandSpecialKey(key)) return;
-    Keyboard.recordSpecialKey(key);
-    runSpecialKeyCommand(key);
+void queueSpecialKey(int key, int x, int y) {
+    if (liveInputTaken(0)) Events.push(event(InputKind::SpecialKey, key, 0, x, y, platform.modifiers()));
 }
 
-void onSpecialKeyUp(int key, int, int) {
-    if (!KeyboardState::isCommandSpecialKey(key)) return;
-    Keyboard.releaseSpecialKey(key);
+void queueSpecialKeyUp(int key, int x, int y) {
+    if (liveInputTaken(0)) Events.push(event(InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers));
+}
+
+void queueMouseButton(int button, int state, int x, int y) {
+    if (liveInputTaken(0))
+        Events.push(event(InputKind::MouseButton, button, state, x, y, kLastSeenModifiers));
+}
+
+void queuePointerMotion(int x, int y) {
+    if (liveInputTaken(0)) Events.push(event(InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers));
+}
+
+void onKey(unsigned char key, int x, int y) {
+    takeAtOnce(event(InputKind::Key, key, 0, x, y, platform.modifiers()));
+}
+
+void onSpecialKey(int key, int x, int y) {
+    takeAtOnce(event(InputKind::SpecialKey, key, 0, x, y, platform.modifiers()));
+}
+
+void onSpecialKeyUp(int key, int x, int y) {
+    takeAtOnce(event(InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers));
 }
 
 void onMouseButton(int button, int state, int x, int y) {
-    Pointer.trackPointer(x, y, Prefs, Screen.height);
-    if (Pointer.recordButton(button, state) && button == kRightButton)
-        togglePopupMenu(MenuToggleSource::MouseButton);
+    takeAtOnce(event(InputKind::MouseButton, button, state, x, y, kLastSeenModifiers));
 }
 
 void onPointerMotion(int x, int y) {
-    Pointer.trackPointer(x, y, Prefs, Screen.height);
+    takeAtOnce(event(InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers));
 }
 
 void displayFrame() {
@@ -102,6 +146,10 @@ void reshapeWindow(int width, int height) {
     Screen.width = width;
     Screen.height = height;
     glViewport(0, 0, width, height);
+}
+
+void onWindowClosed() {
+    if (rideMode() != RideMode::Live) platform.exitProgram(0);
 }
 
 void requestRedisplay() {

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/park_actions.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "app/terrain_images.h"
 #include "base/platform.h"
@@ -171,6 +172,7 @@ constexpr KeyAction kKeyActions[] = {
     {'/', toggleHelp},
     {'?', toggleHelp},
     {'f', toggleFullScreen},
+    {'k', requestScreenshot},
     {'i', [] { setTerrainImage(nextInCycle(Prefs.imageIndex, kTerrainImageCount - 1)); }},
     {'l', stepLetterbox},
     {'o', [] { setBumpOption(nextInCycle(Prefs.bumpOption, Heightmap::kBumpOptionCount - 1)); }},

@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/glut_callbacks.h"
 #include "app/renderer_warm_up.h"
+#include "app/ride_recording.h"
 #include "app/settings_commands.h"
 #include "app/startup.h"
 #include "app/terrain_images.h"
@@ -23,10 +24,12 @@ int main(int argc, char** argv) {
     if (commandLine.settingsAction == SettingsAction::Show) return showSettings();
     if (commandLine.settingsAction == SettingsAction::Set) return setSettings(commandLine.assignments);
     if (commandLine.exitStatus >= 0) return reportCommandLine(commandLine);
-    settleFilePlaces();
+    if (const int refused = prepareRide(commandLine.ride, commandLine.ridePath); refused >= 0) return refused;
+    settleFilePlaces(commandLine.ride == RideMode::Live || commandLine.ride == RideMode::Record);
     pinGraphicsDriver();
     glutInit(&argc, argv);
     installGlutPlatform();
+    wrapPlatformForRide();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(Screen.width, Screen.height);
     // Without a window manager nothing places the window: put it at the origin so pointer
@@ -34,7 +37,8 @@ int main(int argc, char** argv) {
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Rampix");
     nameWindow();
-    startFramePacing(commandLine.maxFps);
+    // A timing run draws as fast as it can; its simulation keeps the ride's clock.
+    startFramePacing(commandLine.ride == RideMode::Timedemo ? 0 : commandLine.maxFps);
     glutFullScreen();
     installSplashCallbacks();
     initGraphicsState();

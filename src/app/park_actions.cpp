@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/globals.h"
+#include "app/ride_recording.h"
 #include "app/terrain_images.h"
 #include "base/file_places.h"
 
@@ -44,10 +45,11 @@ const char* prefsBaseName() {
 }
 
 int loadPrefsFile() {
-    const int result = Prefs.loadPrefs(prefsBaseName());
+    const int result = loadPlayerPrefs(Prefs, prefsBaseName());
     const std::string path = std::string(prefsBaseName()) + ".pref";
     struct stat info;
-    if (result == 0 || stat(path.c_str(), &info) != 0) return result;  // no file: nothing to explain
+    // A replay loads the recorded bytes: the disk has nothing to explain then, nor without a file.
+    if (result == 0 || !rideTakesLiveInput() || stat(path.c_str(), &info) != 0) return result;
     if (!S_ISREG(info.st_mode))
         std::fprintf(stderr, "rampix: %s refused: not a preference file but a folder or device\n",
                      path.c_str());
@@ -60,9 +62,9 @@ int loadPrefsFile() {
 }
 
 int savePrefsOnCommand() {
-    // An installed game makes its settings folder with the first save.
-    filePlaces().makeSettingsFolder();
-    const int result = Prefs.savePrefs(prefsBaseName());
+    // An installed game makes its settings folder with the first save; a replay writes nothing.
+    if (rideTakesLiveInput()) filePlaces().makeSettingsFolder();
+    const int result = savePlayerPrefs(Prefs, prefsBaseName());
     StatusLine.setText(result == 0 ? "Saved Prefs" : "Could NOT Save Prefs");
     return result;
 }

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/park_actions.h"
+#include "app/ride_recording.h"
 #include "app/terrain_images.h"
 #include "base/platform.h"
 #include "base/random.h"

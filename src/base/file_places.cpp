@@ -167,8 +167,8 @@ void takeOverOldSettingsFile() {
     takeOverOldSettings(places);
 }
 
-void settleFilePlaces() {
-    takeOverOldSettingsFile();
+void settleFilePlaces(bool mayWrite) {
+    if (mayWrite) takeOverOldSettingsFile();
     const std::string unreadable = places.unreadableDataFiles();
     if (!unreadable.empty())
         std::fprintf(stderr, "rampix: cannot read these data files in %s, going on without them: %s\n",
@@ -193,6 +193,7 @@ std::string configFolder() {
 
 std::string picturesFolder() {
     const std::string home = homeFolder();
+    if (home.empty()) return "";
     std::ifstream dirs(baseFolder("XDG_CONFIG_HOME", "/.config") + "/user-dirs.dirs");
     for (std::string line; std::getline(dirs, line);) {
         const std::string key = "XDG_PICTURES_DIR=\"";
@@ -200,7 +201,8 @@ std::string picturesFolder() {
             continue;
         std::string value = line.substr(key.size(), line.size() - key.size() - 1);
         if (value.compare(0, 5, "$HOME") == 0) value = home + value.substr(5);
-        if (!value.empty() && value[0] == '/') return value;
+        // The home folder itself stands for "no such folder" in that file.
+        if (!value.empty() && value[0] == '/' && value != home && value != home + "/") return value;
     }
     return home + "/Pictures";
 }

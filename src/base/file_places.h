@@ -38,9 +38,9 @@ void decideFilePlaces();
 // Takes over an old-place preference file once (a note on stderr); the game and the settings commands
 // call it before they read the settings.
 void takeOverOldSettingsFile();
-// When the game starts: takes over an old-place preference file and says on stderr, once, which data
-// files cannot be read.
-void settleFilePlaces();
+// When the game starts: takes over an old-place preference file (unless the run may write none of the
+// player's files, as a replay) and says on stderr, once, which data files cannot be read.
+void settleFilePlaces(bool mayWrite);
 
 // This program's own path, from /proc/self/exe ("" when it cannot be told).
 std::string programPath();
@@ -50,7 +50,8 @@ std::string shownFolder(const std::string& folder);
 // The names of every data file the game reads.
 extern const char* const kDataFileNames[17];
 
-// The user's pictures folder: XDG_PICTURES_DIR from $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Pictures.
+// The user's pictures folder: XDG_PICTURES_DIR from $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Pictures;
+// "" when there is no home folder to start from.
 std::string picturesFolder();
 // $XDG_CONFIG_HOME/rampix, or ~/.config/rampix when it is unset, empty or relative.
 std::string configFolder();

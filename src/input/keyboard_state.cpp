@@ -1,14 +1,12 @@
 // Recording keys, special keys, modifiers and the held movement keys.
 #include "input/keyboard_state.h"
 
-#include "base/platform.h"
-
 bool KeyboardState::isCommandSpecialKey(int code) {
     return (code >= kKeyF1 && code <= kKeyF12) || (code >= kKeyLeft && code <= kKeyInsert);
 }
 
-void KeyboardState::recordModifiers() {
-    keyModifiers_ = (platform.modifiers() & 4) | (platform.modifiers() & 2) | (platform.modifiers() & 1);
+void KeyboardState::recordModifiers(int modifiers) {
+    if (modifiers != kLastSeenModifiers) keyModifiers_ = modifiers & 7;
     combine();
 }
 
@@ -26,14 +24,14 @@ void KeyboardState::holdDeviceInput(int moveBits, int modifiers) {
     combine();
 }
 
-void KeyboardState::recordKey(int code) {
+void KeyboardState::recordKey(int code, int modifiers) {
     key = code;
-    recordModifiers();
+    recordModifiers(modifiers);
 }
 
-void KeyboardState::recordSpecialKey(int code) {
+void KeyboardState::recordSpecialKey(int code, int modifiers) {
     specialKey = code;
-    recordModifiers();
+    recordModifiers(modifiers);
     const int keyCtrl = keyModifiers_ & 2;
     switch (code) {
         case kKeyLeft:
@@ -88,16 +86,4 @@ void KeyboardState::releaseSpecialKey(int code) {
             break;
     }
     combine();
-}
-
-void KeyboardState::holdKey(int code) {
-    if (heldCount_ < 16) heldKeys_[heldCount_++] = code;
-}
-
-int KeyboardState::takeHeldKey() {
-    if (heldTaken_ == heldCount_) {
-        heldTaken_ = heldCount_ = 0;
-        return 0;
-    }
-    return heldKeys_[heldTaken_++];
 }

@@ -2,6 +2,8 @@
 // modifiers of the last key event and the movement keys held down.
 #pragma once
 
+#include "input/input_event.h"
+
 enum MoveKeyBits {
     kMoveLeft = 1,
     kMoveRight = 2,
@@ -40,16 +42,13 @@ class KeyboardState {
   public:
     virtual ~KeyboardState() = default;
 
-    void recordKey(int code);
-    void recordSpecialKey(int code);
+    // modifiers: the bits seen with the key (1 shift, 2 ctrl, 4 alt), or kLastSeenModifiers.
+    void recordKey(int code, int modifiers);
+    void recordSpecialKey(int code, int modifiers);
     void releaseSpecialKey(int code);
     // The function keys, arrows, Page Up/Down, Home, End and Insert; the window system also reports
     // modifier keys and a few others as special keys, which the program ignores.
     static bool isCommandSpecialKey(int code);
-    // Keys typed after the one that ends the splash wait here until the park is ready for them; the
-    // oldest is taken first, 0 when none is left. Keys beyond the few kept are dropped.
-    void holdKey(int code);
-    int takeHeldKey();
     // What another device (a gamepad) holds: movement bits and modifier bits (1 shift, 2 ctrl,
     // 4 alt). They join the keyboard's own in moveKeys and the modifier fields but are kept apart,
     // so neither device letting go clears what the other still holds.
@@ -63,10 +62,7 @@ class KeyboardState {
     int moveKeys = 0;
 
   private:
-    void recordModifiers();
-    int heldKeys_[16] = {};
-    int heldCount_ = 0;
-    int heldTaken_ = 0;
+    void recordModifiers(int modifiers);
     void combine();
     // The keyboard's own share of moveKeys and the modifiers, and the other device's.
     int keyMoveKeys_ = 0;

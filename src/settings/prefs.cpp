@@ -131,14 +131,19 @@ void PrefsRecord::fromBytes(const uint8_t in[kFileSize]) {
     }
 }
 
-int PrefsRecord::loadPrefs(const char* baseName) {
+int PrefsRecord::loadPrefs(const char* baseName, std::vector<uint8_t>* bytesRead) {
     FILE* file = std::fopen(prefsFileName(baseName).c_str(), "rb");
     if (!file) return 1;
     uint8_t bytes[kFileSize];
     const size_t got = std::fread(bytes, 1, kFileSize, file);
     std::fclose(file);
+    if (bytesRead) bytesRead->assign(bytes, bytes + got);
+    return loadPrefsBytes(bytes, got);
+}
+
+int PrefsRecord::loadPrefsBytes(const uint8_t* bytes, size_t size) {
     // A shorter file is not a preference file of this program: the settings stay as they are.
-    if (got != kFileSize) return 1;
+    if (size < kFileSize) return 1;
     PrefsRecord loaded;
     loaded.fromBytes(bytes);
     loaded.makeSafe();

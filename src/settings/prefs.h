@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The three camera modes of `cameraMode`: the view wanders by itself, follows the mouse, or stays put.
 enum CameraMode { kCameraAuto = 0, kCameraManual = 1, kCameraHold = 2, kCameraModeCount = 3 };
@@ -28,7 +29,10 @@ class PrefsRecord {
     void fromBytes(const uint8_t in[kFileSize]);
 
     // 0 = done, 1 = failed. The file is "<baseName>.pref" in the working folder.
-    int loadPrefs(const char* baseName);
+    // bytesRead, when given, receives the bytes the load read (a ride keeps them).
+    int loadPrefs(const char* baseName, std::vector<uint8_t>* bytesRead = nullptr);
+    // The load's second half: the first kFileSize bytes of a file's contents.
+    int loadPrefsBytes(const uint8_t* bytes, size_t size);
     int savePrefs(const char* baseName) const;
 
     uint32_t header = kHeaderWord;

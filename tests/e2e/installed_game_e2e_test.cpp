@@ -115,7 +115,8 @@ TEST_F(Installed, LayoutAndTheFoldersHelpNamesAlsoAfterThePrefixMoved) {
     EXPECT_EQ(help.substr(help.find("(WIND2.wav")),
               data +
                   "\nand keeps its settings in /x/conf/rampix/Rampix.pref.\n"
-                  "In the game ? shows the keys. The manual: man 6 rampix\n|");
+                  "In the game ? shows the keys; k saves the picture in /no home/Pictures/Rampix.\n"
+                  "The manual: man 6 rampix\n|");
     // A relative XDG_CONFIG_HOME is not to be used.
     EXPECT_NE(runToTheEnd({moved + "/bin/rampix", "-h"}, {"HOME=/no home", "XDG_CONFIG_HOME=conf"})
                   .find(data + "\nand keeps its settings in /no home/.config/rampix/Rampix.pref.\n"),

@@ -66,7 +66,10 @@ TEST(Pacing, FramesKeepToTheScreenRateOrTheChosenOneStopWhileUnseenAndRunFreeAtZ
 // What the messages say is in a transcript; here, the stream each goes to and the exit status.
 TEST(CommandLine, HelpVersionAndMistakesGoToTheirStreamWithTheirExitStatus) {
     const std::string help = runToTheEnd({RAMPIX_BINARY, "--help"}, {"DISPLAY"});  // no display is needed
-    EXPECT_EQ(help.rfind("0|Usage: rampix [--max-fps=N] [GLUT options]\n", 0), 0u) << help;
+    EXPECT_EQ(
+        help.rfind("0|Usage: rampix [--max-fps=N] [--record|--replay|--timedemo FILE] [GLUT options]\n", 0),
+        0u)
+        << help;
     ASSERT_EQ(help.back(), '|') << "nothing on standard error";
     EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "-display", ":no", "--version"}, {"DISPLAY"}), "0|rampix 1.0.0\n|");
     EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--fast"}, {"DISPLAY"}),

@@ -344,12 +344,13 @@ class Session {
                 say << "\n";
             }
         }
-        if (verb == "held") {  // the key of the frame, then the keys held back for the frames after it
+        if (verb == "held") {  // the key of the frame, then the keys queued for the frames after it
             say << "  key " << Keyboard.key << "\n";
-            for (int key = Keyboard.takeHeldKey(); key; key = Keyboard.takeHeldKey())
-                say << "  held " << key << "\n";
+            for (InputEvent held; Events.take(held);) say << "  held " << held.code << "\n";
         }
-        if (verb == "args") {
+        if (verb == "args") {  // with a home folder of its own, as the usage names folders
+            setenv("HOME", "/home/player", 1);
+            unsetenv("XDG_CONFIG_HOME");
             std::vector<const char*> argv = {"rampix"};
             for (size_t k = 1; k < w.size() && !w[k].empty(); ++k) argv.push_back(w[k].c_str());
             const CommandLine parsed = parseCommandLine(static_cast<int>(argv.size()), argv.data());
