@@ -1,5 +1,5 @@
-// How a player meets the program: the splash waits for a click (or a key), and leaving takes the
-// one-second fade.
+// How a player meets the program: the splash waits for a click (or a key, but not a function key), the
+// start-up lines come in order, and leaving takes the one-second fade.
 #include <gtest/gtest.h>
 
 #include "support/e2e.h"
@@ -9,8 +9,9 @@ TEST(Flows, AClickEndsTheSplashAndTheExitFadesForASecond) {
     ScratchFolder folder;
     Rampix game(x, folder.path());
     ASSERT_EQ(game.passSplash(nullptr), "");
+    x.key("F1");
     sleepMs(700);
-    EXPECT_EQ(game.output().find("Init Once..."), std::string::npos) << "the splash ended by itself";
+    EXPECT_EQ(game.output(), "Ready...\n\n") << "the splash ended by itself or by a function key";
     x.buttonDown(1);
     x.buttonUp(1);
     ASSERT_TRUE(game.waitForOutput("Dialog Init...\n", 30000)) << game.output() << game.errors();
@@ -19,5 +20,7 @@ TEST(Flows, AClickEndsTheSplashAndTheExitFadesForASecond) {
     x.key("Escape");
     EXPECT_EQ(game.waitForExit(20000), 0) << game.output() << game.errors();
     EXPECT_GE(monotonicMs() - pressed, 1000) << "the exit fade was cut short";
+    const std::string lines = "Ready...\n\nInit Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\n";
+    EXPECT_EQ(game.output().substr(0, lines.size()), lines) << "the start-up lines, in order";
     EXPECT_NE(game.output().find("\nShutting down...\nFin\n\n"), std::string::npos) << game.output();
 }

@@ -2,14 +2,10 @@
 // the folders --help names (also after the prefix was moved), a start from the desktop entry's command
 // in an empty home folder (the data found, the window's class, process id and icons, the settings
 // saved under ~/.config and nothing else written), a preference file taken over from the old place,
-// missing data files and a refused preference file named on standard error; and a tour from the
-// outside in one run and a second start (the splash, the start-up lines, a failed load, "!" saving
-// what the keys set, the full-screen key, the exit fade; the next start loads the file, and Escape
-// twice typed with the splash key ends it).
+// missing data files and a refused preference file named on standard error.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <set>
 
 #include "settings/prefs.h"
@@ -180,66 +176,4 @@ TEST_F(Installed, TakesOverTheOldPlacesFileOnceAndNamesMissingDataAndARefusedFil
     EXPECT_EQ(again.errors(), missing + refused + refused) << "at start-up and for @";
     EXPECT_EQ(readFile(newPrefs), Bytes(100, 0x2a));
     EXPECT_EQ(readFile(oldPrefs), prefsWithFieldOfView(77));
-}
-
-TEST_F(Installed, TourSplashKeysSaveFullScreenLoadAndEscapeDuringStartUp) {
-    XSession x;
-    const std::string prefs = root.path + "/config home/rampix/Rampix.pref";
-    const std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + root.path + "/config home"};
-    const std::string launcher = prefix + "/bin/rampix";
-    {
-        Rampix app(x, root.path, environment, launcher);
-        ASSERT_EQ(app.passSplash(nullptr), "");
-        x.key("F1");
-        sleepMs(700);
-        EXPECT_EQ(app.output(), "Ready...\n\n") << "a function key leaves the splash on";
-        ASSERT_EQ(app.passSplash(), "");
-        const std::string lines =
-            "Ready...\n\nInit Once...\nParticle Init...\nInit Vars...\nNo Prefs found.\n";
-        EXPECT_EQ(app.output().substr(0, lines.size()), lines) << "the start-up lines, in order";
-        pressKeys(x, "at", 500);
-        EXPECT_FALSE(fs::exists(prefs)) << "a failed load creates no file";
-        for (int i = 0; i < 15; ++i) x.key("parenright");
-        pressKeys(x, "l l l less less F1 w u c exclam", 80);
-        for (int i = 0; i < 100 && readText(prefs).size() != 172; ++i) sleepMs(50);
-        ASSERT_EQ(readText(prefs).size(), 172u);
-        int32_t words[43];
-        float floats[43];
-        std::memcpy(words, readText(prefs).data(), 172);
-        std::memcpy(floats, words, 172);
-        const std::pair<int, int> keysSet[] = {{0, 0x0041E52C}, {1, 100}, {3, 3}, {4, 61},
-                                               {5, 0},          {9, 1},   {13, 1}};
-        for (auto [index, value] : keysSet) EXPECT_EQ(words[index], value) << "word " << index;
-        EXPECT_FLOAT_EQ(floats[25], 0.9f) << "damping";
-        EXPECT_GT(floats[31], 4.0f) << "light speed";
-
-        // Leaving full screen used to give back the 640 x 480 start-up window instead of 600 x 600, with
-        // the pointer then warped to (500, 500) below it, where no key reached the program any more.
-        for (auto [keys, expected] :
-             {std::pair{"", "1024 x 768"}, {"f", "600 x 600"}, {"f", "1024 x 768"}, {"f f f", "600 x 600"}}) {
-            pressKeys(x, keys, 0);
-            sleepMs(std::strlen(keys) > 1 ? 1000 : 0);  // three presses in a row end in the window
-            std::string size;
-            for (int i = 0, w = 0, h = 0; i < 40 && size != expected; ++i, sleepMs(50))
-                size = x.windowSize("Rampix", w, h) ? std::to_string(w) + " x " + std::to_string(h) : "none";
-            EXPECT_EQ(size, expected) << "after " << keys;
-        }
-        x.moveTo(300, 300);
-        sleepMs(300);
-        const long long pressed = monotonicMs();
-        EXPECT_EQ(app.quit(), "");
-        EXPECT_GE(monotonicMs() - pressed, 900) << "the exit fade lasts a second";
-    }
-    // Keys typed together with the key that ends a long splash act on the park's own clock: Escape
-    // twice ends the program after the two-second fade-in; measured on the splash's clock it would
-    // end the splash's length less four seconds later.
-    Rampix again(x, root.path, environment, launcher);
-    ASSERT_EQ(again.passSplash(nullptr), "");
-    sleepMs(16000);
-    const long long typed = monotonicMs();
-    for (const char* key : {"a", "Escape", "Escape"}) x.key(key);
-    again.waitForExit(20000);
-    EXPECT_LT(monotonicMs() - typed, 10000) << again.output();
-    EXPECT_NE(again.output().find("Loaded Prefs.\n"), std::string::npos) << again.output();
-    EXPECT_EQ(again.quit(), "") << "the program ends cleanly";
 }

@@ -2,6 +2,8 @@
 // event changed, bad ride files refused, and the screenshot key.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/ride_recording.h"
 #include "input/ride_file.h"
 #include "support/e2e.h"

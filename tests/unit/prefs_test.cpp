@@ -1,4 +1,4 @@
-// The preference file: failed saves, the file's protection, and the README's table of its words.
+// The preference file: failed saves and the file's protection.
 #include "settings/prefs.h"
 
 #include <grp.h>
@@ -11,7 +11,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -149,36 +148,4 @@ TEST(PrefsProtection, ReadOnlyFilesStayModesAreKeptAndLinksAreFollowed) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's report is above";
-}
-
-// README.md's preference table gives every word of the file with the defaults and ranges a load uses.
-TEST(Documentation, ReadmePreferenceTableMatchesTheSettingsTable) {
-    const Bytes bytes = readFile(std::string(RAMPIX_SOURCE_DIR) + "/README.md");
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
-    std::vector<std::vector<std::string>> rows;  // cells without blanks and backquotes
-    bool inside = false;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("## ", 0) == 0) inside = line == "## The preference file";
-        if (!inside || line.empty() || line[0] != '|') continue;
-        rows.emplace_back(1);
-        for (char c : line.substr(1, line.rfind('|') - 1)) {
-            if (c == '|') rows.back().emplace_back();
-            if (c != '`' && c != ' ' && c != '|') rows.back().back() += c;
-        }
-    }
-    ASSERT_EQ(rows.size(), static_cast<size_t>(PrefsRecord::kWordCount) + 2);  // with header, separator
-    EXPECT_EQ(std::strtoul(rows[2].at(3).c_str(), nullptr, 16), PrefsRecord::kHeaderWord);
-    for (int word = 1; word < PrefsRecord::kWordCount; ++word) {
-        const PrefsField& field = kPrefsFields[word - 1];
-        const std::vector<std::string>& row = rows[word + 2];
-        ASSERT_EQ(row.size(), 5u) << field.name;
-        EXPECT_EQ(row[0] + row[1] + row[2],
-                  std::to_string(4 * word) + field.name + (field.intField ? "int" : "float"));
-        EXPECT_EQ(static_cast<float>(std::strtod(row[3].c_str(), nullptr)), field.defaultValue) << field.name;
-        // "a..b" marks exactly the ranges that a load enforces.
-        const bool clamped = field.safeMin <= field.safeMax;
-        const std::string range =
-            clamped ? std::to_string(field.safeMin) + ".." + std::to_string(field.safeMax) : "..";
-        EXPECT_EQ(row[4].find(range) != std::string::npos, clamped) << field.name << ": " << row[4];
-    }
 }
