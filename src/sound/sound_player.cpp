@@ -11,7 +11,7 @@ void SoundPlayer::play(const char* fileName, float duration, int force) {
     if (busyUntil < t || force) {
         busyUntil = t + duration;
         lastEndTime = busyUntil;
-        std::snprintf(lastStarted, sizeof lastStarted, "%s", fileName);
+        std::snprintf(lastStarted, sizeof lastStarted, "%s", fileName ? fileName : "");
         output.playFile(fileName);
     }
 }

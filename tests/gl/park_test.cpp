@@ -1,4 +1,4 @@
-// The started park on a real offscreen context with the generated data: the exit fade, letterbox bars, and
+// The started park on a real offscreen context with the generated data: the exit fade, the wind, and
 // any finite preference record ridden and drawn.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -37,22 +37,6 @@ TEST(World, TheExitFadeEndsTheProgramAfterOneSecond) {
     EXPECT_TRUE(park.fake.exits.empty());
     park.runFrames(1);
     EXPECT_EQ(park.fake.exits, std::vector<int>{0});
-}
-
-TEST(World, LetterboxBarsStayBlackUnderTheOverlays) {
-    Park park(96, 64);
-    ASSERT_TRUE(park.start());
-    Prefs.letterbox = 2;
-    Flags.menuActive = park.fake.elapsedMs = 0;
-    Clock.tick();
-    Clock.restart();
-    // Through the fade-in and the title crawl, which both paint over the upper bar, each frame shown.
-    for (park.fake.elapsedMs = 50; park.fake.elapsedMs <= 21000; park.fake.elapsedMs += 50) displayFrame();
-    EXPECT_EQ(park.fake.swaps, 420);
-    for (int x = 0; x < park.gl.width(); x += 4) {
-        EXPECT_EQ(park.gl.pixel(x, 1).g, 0) << "lower bar at " << x;
-        EXPECT_EQ(park.gl.pixel(x, park.gl.height() - 2).g, 0) << "upper bar at " << x;
-    }
 }
 
 namespace {

@@ -136,7 +136,8 @@ const std::set<std::string> kVerbs = {
     "cell",  "highest",   "sample", "height",  "resolution", "build",       "vertex",    "slope",
     "tick",  "restart",   "save",   "load",    "file",       "splash",      "advance",   "stars",
     "box",   "objects",   "move",   "texel",   "alpha",      "clamp",       "narrowed",  "angle",
-    "seed",  "hold",      "waves",  "wave",    "fps",        "text",        "word",      "end"};
+    "seed",  "hold",      "waves",  "wave",    "fps",        "text",        "word",      "ramp",
+    "end"};
 
 class Session {
   public:
@@ -470,6 +471,10 @@ class Session {
         if (verb == "height") say << "  " << Terrain.heightAt(at(1), at(2)) << "\n";
         if (verb == "resolution") Terrain.setResolution(arg(1));
         if (verb == "build") Terrain.build(HeightGrid);
+        if (verb == "ramp")  // every vertex of the mesh at 10 x its column + its row
+            for (int c = 0; c < TerrainSurface::kMaxVertices; ++c)
+                for (int r = 0; r < TerrainSurface::kMaxVertices; ++r)
+                    Terrain.vertices[c][r].y = c * 10.0f + r;
         if (verb == "vertex") {
             const auto& v = Terrain.vertices[arg(1)][arg(2)];
             say << "  at " << v.x << " " << v.y << " " << v.z << ", normal " << v.nx << " " << v.ny << " "
