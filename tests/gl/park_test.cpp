@@ -1,4 +1,4 @@
-// The started park on a real offscreen context with the generated data: the exit fade, the wind, and
+// The started park on a real offscreen context with the generated data: the wind, and
 // any finite preference record ridden and drawn.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -8,36 +8,11 @@
 #include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
-#include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "motion/camera.h"
 #include "support/gl_helpers.h"
 #include "support/park_start.h"
-
-// The exit fade lasts one second: the program is still there after 1.0 s and gone by 1.05 s; a
-// second press ends it at the next frame.
-TEST(World, TheExitFadeEndsTheProgramAfterOneSecond) {
-    Park park(16, 16);
-    ASSERT_TRUE(park.start());
-    park.passFadeIn(0.0f);
-    onKey('q', 0, 0);
-    park.runFrames(20);
-    EXPECT_TRUE(park.fake.exits.empty());
-    park.runFrames(1);
-    EXPECT_EQ(park.fake.exits, std::vector<int>{0});
-
-    park.fake.exits.clear();
-    initVars();
-    park.passFadeIn(0.0f);
-    onKey('q', 0, 0);
-    park.runFrames(1);
-    onKey(27, 0, 0);
-    EXPECT_TRUE(park.fake.exits.empty());
-    park.runFrames(1);
-    EXPECT_EQ(park.fake.exits, std::vector<int>{0});
-}
 
 namespace {
 // A finite value picked to hurt: a range edge, a huge or tiny magnitude, or something ordinary.

@@ -234,6 +234,11 @@ class Session {
                              : text(w.back().first) + "," + text(w.back().second) + " (" + text(w.size()) +
                                    " so far)";
         });
+        show("exits", [this] {
+            std::string statuses;
+            for (const int status : fake_.exits) statuses += (statuses.empty() ? "" : " ") + text(status);
+            return statuses;
+        });
         show("reshape", [this] {
             const auto& r = fake_.reshapes;
             return r.empty() ? "" : text(r.back().first) + "x" + text(r.back().second);
@@ -619,6 +624,7 @@ class Session {
         fake_.warps.clear();
         fake_.cursors.clear();
         fake_.reshapes.clear();
+        fake_.exits.clear();
         fake_.fullScreenCalls = fake_.modifiers = 0;
         seedRandom(1);
     }
@@ -662,7 +668,10 @@ class Session {
         for (int i = 0; i < count;) {
             const int vertices = buffer[i] == GL_POLYGON_TOKEN ? static_cast<int>(buffer[i + 1]) : 0;
             if (vertices == 0) return "  unexpected feedback token " + text(buffer[i]) + "\n";
-            Glyph g = {1e9f, -1e9f, 1e9f, -1e9f, 1e9f, 1e9f, {}};
+            // A quad may come back as two triangles, one after the other: the second widens the first.
+            halfQuad = vertices == 3 && !halfQuad;
+            if (vertices != 3 || halfQuad) glyphs.push_back({1e9f, -1e9f, 1e9f, -1e9f, 1e9f, 1e9f, {}});
+            Glyph& g = glyphs.back();
             for (int k = 0; k < vertices; ++k) {
                 const float* v = &buffer[i + 2 + k * 11];
                 std::tie(g.left, g.right) = std::pair(std::min(g.left, v[0]), std::max(g.right, v[0]));
@@ -671,18 +680,6 @@ class Session {
                 std::copy(v + 3, v + 6, g.colour);
             }
             i += 2 + vertices * 11;
-            // A quad that came back as two triangles is one glyph: its halves come one after the other.
-            halfQuad = vertices == 3 && !halfQuad;
-            if (vertices == 3 && !halfQuad) {
-                Glyph& last = glyphs.back();
-                std::tie(last.left, last.right) =
-                    std::pair(std::min(last.left, g.left), std::max(last.right, g.right));
-                std::tie(last.low, last.high) =
-                    std::pair(std::min(last.low, g.low), std::max(last.high, g.high));
-                std::tie(last.u, last.v) = std::pair(std::min(last.u, g.u), std::min(last.v, g.v));
-            } else {
-                glyphs.push_back(g);
-            }
         }
         const auto rounded = [](float value) { return text(std::round(value * 100.0f) / 100.0f); };
         std::string lines;

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <thread>
@@ -110,8 +111,10 @@ void XSession::key(const char* keysymName, bool press, bool release) {
     Display* d = display_;
     const KeySym sym = XStringToKeysym(keysymName);
     const KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(d, sym);
-    if (code == 0) std::fprintf(stderr, "XSession: no key for %s\n", keysymName);
-    if (code == 0) return;
+    if (code == 0) {  // a misspelt key would let the test go on without its input
+        std::fprintf(stderr, "XSession: no key for %s\n", keysymName);
+        std::abort();
+    }
     const bool shift = XkbKeycodeToKeysym(d, code, 0, 0) != sym && XkbKeycodeToKeysym(d, code, 0, 1) == sym;
     const unsigned shiftCode = XKeysymToKeycode(d, XStringToKeysym("Shift_L"));
     if (shift && press) XTestFakeKeyEvent(d, shiftCode, True, 0);

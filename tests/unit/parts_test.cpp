@@ -1,4 +1,4 @@
-// The small parts: random numbers, the frame pacer, the texture catalogue and the dialog
+// The small parts: the frame pacer, the texture catalogue and the dialog
 // manager's widget slots.
 #include <gtest/gtest.h>
 
@@ -8,21 +8,10 @@
 #include <vector>
 
 #include "base/frame_pacer.h"
-#include "base/random.h"
 #include "support/fake_platform.h"
 #include "textures/texture_catalogue.h"
 #include "ui/dialog_manager.h"
 #include "ui/slider_item.h"
-
-TEST(Random, RangeGivesEveryWholeNumberBelowIt) {
-    int seen[2] = {0, 0};
-    for (int i = 0; i < 2000; ++i) {
-        const int value = static_cast<int>(randomRange(2.0));
-        ASSERT_TRUE(value == 0 || value == 1);
-        ++seen[value];
-    }
-    EXPECT_TRUE(seen[0] && seen[1]);
-}
 
 namespace {
 // The pacer on a clock the test moves by hand: each frame takes some work time, then the pacer sleeps
