@@ -15,15 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr const char* kAppId = "org.example.rampix";
 
-// The generated data files that differ from their copies in folder ("" when none does).
-std::string changedDataFiles(const std::string& folder) {
-    std::string changed;
-    for (const auto& file : fs::directory_iterator(RAMPIX_DATA_DIR))
-        if (readText(file.path()) != readText(folder + "/" + file.path().filename().string()))
-            changed += file.path().filename().string() + " ";
-    return changed;
-}
-
 // Every file under the folder, by its path there; a graphics driver's cache is its own business.
 std::set<std::string> filesUnder(const std::string& folder) {
     std::set<std::string> files;
@@ -83,7 +74,7 @@ class Installed : public ::testing::Test {
 TEST_F(Installed, LayoutAndTheFoldersHelpNamesAlsoAfterThePrefixMoved) {
     EXPECT_EQ(access((prefix + "/bin/rampix").c_str(), X_OK), 0);
     EXPECT_FALSE(fs::exists(prefix + "/libexec")) << "no launcher, no program beside it";
-    EXPECT_EQ(changedDataFiles(shared), "");
+    EXPECT_EQ(runToTheEnd({"/usr/bin/diff", "-r", RAMPIX_DATA_DIR, shared}), "0||") << "the data installed";
     const std::string entry = readText(prefix + "/share/applications/" + kAppId + ".desktop");
     for (const char* line :
          {"\nExec=rampix\n", "\nIcon=org.example.rampix\n", "\nStartupWMClass=org.example.rampix\n"})
@@ -96,11 +87,6 @@ TEST_F(Installed, LayoutAndTheFoldersHelpNamesAlsoAfterThePrefixMoved) {
                               &height, &rgba, 4));
         EXPECT_EQ(std::to_string(width) + "x" + std::to_string(height), name);
     }
-    EXPECT_NE(readText(prefix + "/share/icons/hicolor/scalable/apps/" + kAppId + ".svg").find("<svg"),
-              std::string::npos);
-    for (const char* doc : {"copyright", "dejavu-fonts-licence.txt", "changelog.gz"})
-        EXPECT_TRUE(fs::exists(prefix + "/share/doc/rampix/" + doc)) << doc;
-    EXPECT_TRUE(fs::exists(prefix + "/share/man/man6/rampix.6.gz"));
 
     fs::rename(root.path + "/game prefix", root.path + "/moved prefix");
     const std::string moved = root.path + "/moved prefix/usr";

@@ -141,20 +141,14 @@ TEST(Rides, TheStoredRideTimesItselfUnpaced) {
 }
 
 TEST(Rides, BadRideFilesAreRefusedWithOneLine) {
-    ScratchFolder folder;
-    writeFile(folder.file("empty.ride"), {});
+    ScratchFolder folder;  // every kind of bad file is in the ride file's own table test
     Bytes later = readFile(kStoredRide);
     ASSERT_GT(later.size(), 8u);
     later[8] = 9;
-    writeFile(folder.file("later.ride"), later);
-    for (const char* name : {"empty.ride", "later.ride", "missing.ride"}) {
-        const std::string path = folder.file(name);
-        const std::string result = runToTheEnd({RAMPIX_BINARY, "--replay", path});
-        const std::string errors = result.substr(result.rfind('|') + 1);
-        EXPECT_EQ(result.substr(0, 2), "2|") << result;
-        EXPECT_EQ(errors.rfind("rampix: " + path + ": ", 0), 0u) << errors;
-        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
-    }
+    const std::string path = folder.file("later.ride");
+    writeFile(path, later);
+    EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--replay", path}),
+              "2||rampix: " + path + ": was made by a later Rampix (its ride version is too new)\n");
     const std::string nowhere = folder.file("none/ride");
     EXPECT_EQ(runToTheEnd({RAMPIX_BINARY, "--record", nowhere}),
               "2||rampix: cannot record into " + nowhere + ": No such file or directory\n");

@@ -1,17 +1,10 @@
-// The small parts: the frame pacer, the texture catalogue and the dialog
-// manager's widget slots.
+// The frame pacer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <string>
 #include <vector>
 
 #include "base/frame_pacer.h"
-#include "support/fake_platform.h"
-#include "textures/texture_catalogue.h"
-#include "ui/dialog_manager.h"
-#include "ui/slider_item.h"
 
 namespace {
 // The pacer on a clock the test moves by hand: each frame takes some work time, then the pacer sleeps
@@ -68,35 +61,4 @@ TEST(FramePacer, TrustsAWaitingSwapUntilFramesComeTooFast) {
     const int64_t lastWakeUp = wakeUps.back();
     pace(pacer, {5.0});
     EXPECT_EQ(wakeUps.back() - lastWakeUp, 16666667);
-}
-
-// A failed load keeps its slot; slots past the count or the capacity hold no texture.
-TEST(TextureCatalogue, SlotsInOrderUpToItsCapacity) {
-    TextureCatalogue catalogue;
-    EXPECT_EQ(catalogue.catalogueTexture(0), 0u);
-    for (unsigned name : {7u, 0u, 9u}) catalogue.addToCatalogue(name);
-    EXPECT_EQ(std::make_pair(catalogue.textureCount, catalogue.catalogueTexture(2)), std::make_pair(3, 9u));
-    for (int slot : {3, -1, 1000000}) EXPECT_EQ(catalogue.catalogueTexture(slot), 0u) << slot;
-    for (unsigned name = 100; name < 130; ++name) catalogue.addToCatalogue(name);
-    EXPECT_EQ(catalogue.textureCount, TextureCatalogue::kCapacity);
-    EXPECT_EQ(std::make_pair(catalogue.catalogueTexture(19), catalogue.catalogueTexture(20)),
-              std::make_pair(116u, 0u));
-}
-
-TEST(DialogManager, AddItemRefreshesByIdAndStopsAtFifty) {
-    DialogManager m;
-    EXPECT_EQ(m.addItem(kButtonKind, "A", 5, 0, 0, 30, 30, 0, 0, 0, 0, 0), 0);
-    EXPECT_EQ(m.addItem(kSliderKind, "B", 6, 0, 0, 140, 24, 1, 0, 2, 0, 1), 1);
-    DialogItem* slider = m.item(1);
-    EXPECT_EQ(m.addItem(kSliderKind, "B2", 6, 10, 10, 140, 24, 1.5f, 0, 2, 0, 1), 1);
-    EXPECT_EQ(m.item(1), slider);
-    EXPECT_STREQ(slider->label, "B2");
-    EXPECT_FLOAT_EQ(static_cast<SliderItem*>(slider)->value, 1.5f);
-    EXPECT_EQ(m.addItem(7, "bad kind", 7, 0, 0, 30, 30, 0, 0, 0, 0, 0), -1);
-    for (int id = 100, slot = 2; m.itemCount < DialogManager::kMaxItems; ++id, ++slot)
-        ASSERT_EQ(m.addItem(kToggleKind, "T", id, 0, 0, 30, 30, 0, 0, 0, 0, 0), slot);
-    EXPECT_EQ(m.addItem(kToggleKind, "T", 999, 0, 0, 30, 30, 0, 0, 0, 0, 0), -1);
-    EXPECT_EQ(m.itemCount, 50);
-    m.reset();
-    EXPECT_EQ(m.item(0), nullptr);
 }
