@@ -8,35 +8,24 @@
 #include "app/globals.h"
 
 namespace {
-void queue(InputKind kind, int code, int state, int x, int y, int modifiers) {
-    InputEvent event;
-    event.kind = kind;
-    event.code = code;
-    event.state = state;
-    event.x = x;
-    event.y = y;
-    event.modifiers = modifiers;
-    Events.push(event);
-}
-
 void holdInput(int moveBits, int modifiers) {
-    queue(InputKind::PadHold, moveBits, 0, 0, 0, modifiers);
+    Events.push({InputKind::PadHold, moveBits, 0, 0, 0, modifiers});
 }
 
 void mouseButton(int button, int event) {
-    queue(InputKind::PadButton, button, event, 0, 0, kLastSeenModifiers);
+    Events.push({InputKind::PadButton, button, event, 0, 0, kLastSeenModifiers});
 }
 
 void key(unsigned char code) {
-    queue(InputKind::Key, code, 0, 0, 0, kLastSeenModifiers);
+    Events.push({InputKind::Key, code, 0, 0, 0, kLastSeenModifiers});
 }
 
 void specialKey(int code) {
-    queue(InputKind::PadSpecialKey, code, 0, 0, 0, kLastSeenModifiers);
+    Events.push({InputKind::PadSpecialKey, code, 0, 0, 0, kLastSeenModifiers});
 }
 
 void look(int dx, int dy) {
-    queue(InputKind::PadLook, 0, 0, dx, dy, kLastSeenModifiers);
+    Events.push({InputKind::PadLook, 0, 0, dx, dy, kLastSeenModifiers});
 }
 
 int menuOpen() {

@@ -25,17 +25,6 @@ void installWorkingCallbacks() {
     glutMotionFunc(queuePointerMotion);
 }
 
-InputEvent event(InputKind kind, int code, int state, int x, int y, int modifiers) {
-    InputEvent made;
-    made.kind = kind;
-    made.code = code;
-    made.state = state;
-    made.x = x;
-    made.y = y;
-    made.modifiers = modifiers;
-    return made;
-}
-
 // A replay ignores live input except the keys that end the program.
 bool liveInputTaken(int key) {
     if (rideTakesLiveInput()) return true;
@@ -63,7 +52,7 @@ void onSplashKey(unsigned char key, int, int) {
     if (Keyboard.key == 0 && Pointer.leftButton == 0) {
         Keyboard.key = key;
     } else if (Events.size() < kKeysKeptFromSplash) {
-        Events.push(event(InputKind::Key, key, 0, 0, 0, platform.modifiers()));
+        Events.push(InputEvent{InputKind::Key, key, 0, 0, 0, platform.modifiers()});
     }
 }
 
@@ -97,44 +86,44 @@ void firstDisplay() {
 }
 
 void queueKey(unsigned char key, int x, int y) {
-    if (liveInputTaken(key)) Events.push(event(InputKind::Key, key, 0, x, y, platform.modifiers()));
+    if (liveInputTaken(key)) Events.push(InputEvent{InputKind::Key, key, 0, x, y, platform.modifiers()});
 }
 
 void queueSpecialKey(int key, int x, int y) {
-    if (liveInputTaken(0)) Events.push(event(InputKind::SpecialKey, key, 0, x, y, platform.modifiers()));
+    if (liveInputTaken(0)) Events.push(InputEvent{InputKind::SpecialKey, key, 0, x, y, platform.modifiers()});
 }
 
 void queueSpecialKeyUp(int key, int x, int y) {
-    if (liveInputTaken(0)) Events.push(event(InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers));
+    if (liveInputTaken(0)) Events.push(InputEvent{InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers});
 }
 
 void queueMouseButton(int button, int state, int x, int y) {
     if (liveInputTaken(0))
-        Events.push(event(InputKind::MouseButton, button, state, x, y, kLastSeenModifiers));
+        Events.push(InputEvent{InputKind::MouseButton, button, state, x, y, kLastSeenModifiers});
 }
 
 void queuePointerMotion(int x, int y) {
-    if (liveInputTaken(0)) Events.push(event(InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers));
+    if (liveInputTaken(0)) Events.push(InputEvent{InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers});
 }
 
 void onKey(unsigned char key, int x, int y) {
-    takeAtOnce(event(InputKind::Key, key, 0, x, y, platform.modifiers()));
+    takeAtOnce(InputEvent{InputKind::Key, key, 0, x, y, platform.modifiers()});
 }
 
 void onSpecialKey(int key, int x, int y) {
-    takeAtOnce(event(InputKind::SpecialKey, key, 0, x, y, platform.modifiers()));
+    takeAtOnce(InputEvent{InputKind::SpecialKey, key, 0, x, y, platform.modifiers()});
 }
 
 void onSpecialKeyUp(int key, int x, int y) {
-    takeAtOnce(event(InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers));
+    takeAtOnce(InputEvent{InputKind::SpecialKeyUp, key, 0, x, y, kLastSeenModifiers});
 }
 
 void onMouseButton(int button, int state, int x, int y) {
-    takeAtOnce(event(InputKind::MouseButton, button, state, x, y, kLastSeenModifiers));
+    takeAtOnce(InputEvent{InputKind::MouseButton, button, state, x, y, kLastSeenModifiers});
 }
 
 void onPointerMotion(int x, int y) {
-    takeAtOnce(event(InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers));
+    takeAtOnce(InputEvent{InputKind::PointerMotion, 0, 0, x, y, kLastSeenModifiers});
 }
 
 void displayFrame() {
