@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "settings/prefs.h"
 #include "support/e2e.h"
 
 TEST(ReadmePictures, TheParkRiddenAndThePopUpMenuOverIt) {
@@ -15,12 +14,8 @@ TEST(ReadmePictures, TheParkRiddenAndThePopUpMenuOverIt) {
     ScratchFolder folder;
     const std::string home = folder.file("home");
     std::filesystem::create_directories(home);
-    PrefsRecord prefs;  // sand over the playground, not a ground picture drawn at random
-    prefs.setDefaults();
-    prefs.imageIndex = 0;
-    Bytes bytes(PrefsRecord::kFileSize);
-    prefs.toBytes(bytes.data());
-    writeFile(folder.file("Rampix.pref"), bytes);
+    // Sand over the playground, not a ground picture drawn at random.
+    ASSERT_EQ(Process(folder.path(), {}, {RAMPIX_BINARY, "--set", "imageIndex=0"}).waitForExit(20000), 0);
     Rampix app(x, folder.path(), {"HOME=" + home, "XDG_CONFIG_HOME"});
     ASSERT_EQ(app.passSplash(), "");
     sleepMs(2500);  // past the fade-in
@@ -35,13 +30,7 @@ TEST(ReadmePictures, TheParkRiddenAndThePopUpMenuOverIt) {
     for (const auto& entry : std::filesystem::directory_iterator(home + "/Pictures/Rampix"))
         pictures.push_back(entry.path().string());
     std::sort(pictures.begin(), pictures.end());
-    ASSERT_EQ(pictures.size(), 2u);
-    for (const std::string& picture : pictures) {
-        int width = 0, height = 0;
-        Bytes rgb;
-        EXPECT_TRUE(decodePng(picture, &width, &height, &rgb, 3) && width == 1024 && height == 768)
-            << picture;
-    }
+    ASSERT_EQ(pictures.size(), 2u);  // what the picture key writes is checked with the key
     if (const char* keep = std::getenv("RAMPIX_README_PICTURES")) {
         std::filesystem::copy_file(pictures[0], std::string(keep) + "/menu.png",
                                    std::filesystem::copy_options::overwrite_existing);

@@ -27,6 +27,7 @@
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
 #include "app/world_drawing.h"
+#include "base/file_places.h"
 #include "base/math_helpers.h"
 #include "base/random.h"
 #include "motion/camera.h"
@@ -137,7 +138,7 @@ const std::set<std::string> kVerbs = {
     "tick",  "restart",   "save",   "load",    "file",       "splash",      "advance",   "stars",
     "box",   "objects",   "move",   "texel",   "alpha",      "clamp",       "narrowed",  "angle",
     "seed",  "hold",      "waves",  "wave",    "fps",        "text",        "word",      "ramp",
-    "end"};
+    "env",   "userdirs",  "places", "end"};
 
 class Session {
   public:
@@ -360,10 +361,28 @@ class Session {
             std::vector<const char*> argv = {"rampix"};
             for (size_t k = 1; k < w.size() && !w[k].empty(); ++k) argv.push_back(w[k].c_str());
             const CommandLine parsed = parseCommandLine(static_cast<int>(argv.size()), argv.data());
-            say << "  exit " << parsed.exitStatus << ", max fps " << parsed.maxFps << "\n";
+            say << "  exit " << parsed.exitStatus << ", max fps " << parsed.maxFps << ", ride "
+                << static_cast<int>(parsed.ride) << " " << parsed.ridePath << ", settings "
+                << static_cast<int>(parsed.settingsAction);
+            for (const std::string& assignment : parsed.assignments) say << " " << assignment;
+            say << "\n";
             std::istringstream message(parsed.message);
             for (std::string line; std::getline(message, line);)
                 say << "  |" << (line.empty() ? "" : " ") << line << "\n";
+        }
+        if (verb == "env") w[2].empty() ? unsetenv(w[1].c_str()) : setenv(w[1].c_str(), w[2].c_str(), 1);
+        if (verb == "userdirs") {  // the pictures folder after a user-dirs file of this line
+            setenv("XDG_CONFIG_HOME", std::filesystem::current_path().c_str(), 1);
+            writeFile("user-dirs.dirs", Bytes(command.begin() + 9, command.end()));
+            say << "  " << picturesFolder() << "\n";
+        }
+        if (verb == "places") {  // what a program at this path, started in a folder without data, uses
+            const std::filesystem::path here = std::filesystem::current_path();
+            std::filesystem::current_path("/");
+            const FilePlaces places = FilePlaces::find(w[1]);
+            std::filesystem::current_path(here);
+            say << "  source " << static_cast<int>(places.source) << ", " << places.dataPath("sand.bmp")
+                << ", " << places.prefsBaseName() << ", old " << places.oldSettingsFile << "\n";
         }
         if (verb == "plug") pads_[w[1]] = std::make_unique<VirtualPad>(w[1]);
         if (verb == "unplug") pads_.erase(w[1]);
