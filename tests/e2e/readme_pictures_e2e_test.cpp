@@ -1,6 +1,4 @@
-// The README's two pictures, taken by the game's own picture key: the park ridden for a moment and the
-// pop-up menu over it. With RAMPIX_README_PICTURES=<folder> they are kept there as park.png and
-// menu.png, which is how the README's own pictures in docs/ are renewed:
+// The README's two pictures, park.png and menu.png, taken by the game's own picture key; renewed with
 //   RAMPIX_README_PICTURES=docs build/tests/e2e_tests --gtest_filter='ReadmePictures.*'
 #include <gtest/gtest.h>
 

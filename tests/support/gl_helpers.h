@@ -1,6 +1,5 @@
 // GL state checks, and the offscreen picture against a stored one in tests/data under a small tolerance.
-// With RAMPIX_UPDATE_PICTURES=1 the picture is stored anew after the comparison (look at it before
-// keeping it).
+// RAMPIX_UPDATE_PICTURES=1 stores the picture anew after the comparison (look at it before keeping it).
 #pragma once
 
 #include <GL/gl.h>
