@@ -165,12 +165,14 @@ bool rideTakesLiveInput() {
 
 bool rideSkipsSplash() {
     if (!playing()) return false;
-    // The park starts in the window size the ride was recorded in (where the pointer is put back and
-    // the menus stand depend on it): the first frames wait for the window to reach full screen, a few
-    // seconds at most.
+    // The park starts in the window's own size (where the pointer is put back and the menus stand
+    // depend on it): the first frames wait for the window to reach full screen or the ride's size, a
+    // few seconds at most.
     static const int64_t firstAskNs = monotonicNs();
+    static const int firstWidth = Screen.width, firstHeight = Screen.height;
     const bool sized = Screen.width == ride.width && Screen.height == ride.height;
-    return sized || monotonicNs() - firstAskNs > 3'000'000'000;
+    const bool resized = Screen.width != firstWidth || Screen.height != firstHeight;
+    return sized || resized || monotonicNs() - firstAskNs > 3'000'000'000;
 }
 
 void stopRide() {
@@ -220,8 +222,16 @@ void beginRideFrame() {
         if (due > now) sleepUntilNs(due);
     }
     replayClockMs = frame.clockMs;
-    for (int k = 0; k < frame.eventCount; ++k)
-        Events.push(ride.events[static_cast<size_t>(frame.firstEvent + k)]);
+    for (int k = 0; k < frame.eventCount; ++k) {
+        InputEvent event = ride.events[static_cast<size_t>(frame.firstEvent + k)];
+        // The look measures the pointer from the window's middle: in a window of another size the
+        // pointer keeps its place relative to the middle, and the look turns as it was recorded.
+        if (event.kind == InputKind::PointerMotion || event.kind == InputKind::MouseButton) {
+            event.x += Screen.width / 2 - ride.width / 2;
+            event.y += Screen.height / 2 - ride.height / 2;
+        }
+        Events.push(event);
+    }
 }
 
 void noteRideFrameClock() {
