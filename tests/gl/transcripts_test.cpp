@@ -26,6 +26,7 @@
 #include "app/dialog_commands.h"
 #include "app/glut_callbacks.h"
 #include "app/park_actions.h"
+#include "app/settings_commands.h"
 #include "app/world_drawing.h"
 #include "base/file_places.h"
 #include "base/math_helpers.h"
@@ -128,17 +129,17 @@ std::string checksum(const void* data, size_t size, uint32_t sum = 2166136261u) 
 
 // Every verb the runner knows; "end" closes a transcript and must be its last command.
 const std::set<std::string> kVerbs = {
-    "start", "reset",     "key",    "special", "down",       "up",          "splashkey", "motion",
-    "press", "release",   "age",    "frame",   "run",        "widget",      "push",      "random",
-    "ride",  "set",       "pop",    "open",    "menu",       "refresh",     "layout",    "held",
-    "args",  "plug",      "unplug", "pad",     "flat",       "look",        "ground",    "planes",
-    "draw",  "catalogue", "light",  "bars",    "glerror",    "splashframe", "pixel",     "shininess",
-    "sound", "wind",      "update", "say",     "shape",      "bump",        "squares",   "fill",
-    "cell",  "highest",   "sample", "height",  "resolution", "build",       "vertex",    "slope",
-    "tick",  "restart",   "save",   "load",    "file",       "splash",      "advance",   "stars",
-    "box",   "objects",   "move",   "texel",   "alpha",      "clamp",       "narrowed",  "angle",
-    "seed",  "hold",      "waves",  "wave",    "fps",        "text",        "word",      "ramp",
-    "env",   "userdirs",  "places", "end"};
+    "start", "reset",     "key",    "special",  "down",       "up",          "splashkey", "motion",
+    "press", "release",   "age",    "frame",    "run",        "widget",      "push",      "random",
+    "ride",  "set",       "pop",    "open",     "menu",       "refresh",     "layout",    "held",
+    "args",  "plug",      "unplug", "pad",      "flat",       "look",        "ground",    "planes",
+    "draw",  "catalogue", "light",  "bars",     "glerror",    "splashframe", "pixel",     "shininess",
+    "sound", "wind",      "update", "say",      "shape",      "bump",        "squares",   "fill",
+    "cell",  "highest",   "sample", "height",   "resolution", "build",       "vertex",    "slope",
+    "tick",  "restart",   "save",   "load",     "file",       "splash",      "advance",   "stars",
+    "box",   "objects",   "move",   "texel",    "alpha",      "clamp",       "narrowed",  "angle",
+    "seed",  "hold",      "waves",  "wave",     "fps",        "text",        "word",      "ramp",
+    "env",   "userdirs",  "places", "settings", "end"};
 
 class Session {
   public:
@@ -384,6 +385,11 @@ class Session {
             say << "  source " << static_cast<int>(places.source) << ", " << places.dataPath("sand.bmp")
                 << ", " << places.prefsBaseName() << ", old " << places.oldSettingsFile << "\n";
         }
+        if (verb == "settings")  // --show-settings, or --set with the words after "set"; its exit status
+            say << "  "
+                << (w[1] == "show" ? showSettings()
+                                   : setSettings({w.begin() + 2, std::find(w.begin(), w.end(), "")}))
+                << "\n";
         if (verb == "plug") pads_[w[1]] = std::make_unique<VirtualPad>(w[1]);
         if (verb == "unplug") pads_.erase(w[1]);
         if (verb == "pad") pads_.at(w[1])->set(w[2], arg(3));

@@ -20,8 +20,6 @@ TEST(Verdict, AProcessThatEndsBeforeItsVerdictFails) {
     char buffer[256];
     while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
     const int status = pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status)) << output;
-    EXPECT_EQ(WEXITSTATUS(status), 1) << output;
-    EXPECT_NE(output.find("FAILED: the process ended before the tests' verdict"), std::string::npos)
-        << output;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << output;
+    EXPECT_NE(output.find("FAILED: the process ended before the tests' verdict"), std::string::npos);
 }
