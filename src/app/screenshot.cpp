@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -19,11 +18,6 @@
 namespace {
 bool asked = false;
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
 bool makeFolder(const std::string& path, std::string& why) {
     if (mkdir(path.c_str(), 0755) == 0 || errno == EEXIST) return true;
     why = path + ": " + std::strerror(errno);
@@ -33,7 +27,7 @@ bool makeFolder(const std::string& path, std::string& why) {
 // Where the picture goes, its folders made; "" with the reason when that cannot be.
 std::string pictureFile(std::string& why) {
     const std::string pictures = picturesFolder();
-    if (pictures.empty()) return why = "no home folder (HOME is not set)", "";
+    if (pictures.empty()) return why = "no home folder", "";
     const std::string folder = pictures + "/Rampix";
     if (!makeFolder(pictures, why) || !makeFolder(folder, why)) return "";
     char stamp[32];
@@ -50,7 +44,7 @@ std::string pictureFile(std::string& why) {
 
 // The line for the status line, the home folder shortened to "~" and a long path to its end.
 std::string savedLine(const std::string& path) {
-    const std::string home = environment("HOME");
+    const std::string home = homeFolder();
     std::string shown = !home.empty() && path.compare(0, home.size() + 1, home + "/") == 0
                             ? "~" + path.substr(home.size())
                             : path;

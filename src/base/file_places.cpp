@@ -44,13 +44,6 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
-std::string homeFolder() {
-    const std::string home = environment("HOME");
-    if (!home.empty()) return home;
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
-}
-
 // An XDG base folder: the variable when it holds an absolute path, else the default under HOME.
 std::string baseFolder(const char* variable, const char* underHome) {
     const std::string value = environment(variable);
@@ -110,6 +103,13 @@ void takeOverOldSettings(const FilePlaces& found) {
                  found.oldSettingsFile.c_str(), target.c_str());
 }
 }  // namespace
+
+std::string homeFolder() {
+    const std::string home = environment("HOME");
+    if (!home.empty()) return home;
+    const passwd* user = getpwuid(getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
 
 FilePlaces FilePlaces::find(const std::string& executable) {
     FilePlaces found;

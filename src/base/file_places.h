@@ -42,6 +42,8 @@ void takeOverOldSettingsFile();
 // player's files, as a replay) and says on stderr, once, which data files cannot be read.
 void settleFilePlaces(bool mayWrite);
 
+// The user's home folder: HOME, else the password entry's; "" when neither tells.
+std::string homeFolder();
 // This program's own path, from /proc/self/exe ("" when it cannot be told).
 std::string programPath();
 // A folder as the player should see it: absolute, without "..", the working folder for "".
